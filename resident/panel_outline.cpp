@@ -7,11 +7,6 @@ namespace {
 
 Point Offset(Point p, int32_t dx, int32_t dy) { return {p.x + dx, p.y + dy}; }
 
-Point Center(const ShapeLayout& shape, PanelButton button) {
-  const Rect r = ButtonBounds(shape, button);
-  return {r.left + kButtonSize / 2, r.top + kButtonSize / 2};
-}
-
 Rect BoundsOf(const std::vector<Point>& points) {
   Rect r{points[0].x, points[0].y, points[0].x, points[0].y};
   for (Point p : points) {
@@ -28,11 +23,20 @@ OutlinePart PolygonPart(PartRole role, std::vector<Point> points) {
   return {role, false, bounds, std::move(points)};
 }
 
-// A thin straight band between two points on one row or one column.
-OutlinePart StraightLine(Point a, Point b) {
+// A thin band across the gap between two parts that lie side by side (same
+// row) or one above the other, along the line through their centres. It
+// reaches one pixel into each, so that the outline has no seam.
+OutlinePart JoiningLine(Rect a, Rect b) {
   const int32_t half = kLineThickness / 2;
-  const Rect r = a.y == b.y ? Rect{std::min(a.x, b.x), a.y - half, std::max(a.x, b.x), a.y - half + kLineThickness}
-                            : Rect{a.x - half, std::min(a.y, b.y), a.x - half + kLineThickness, std::max(a.y, b.y)};
+  const bool sideBySide = a.right <= b.left || b.right <= a.left;
+  Rect r;
+  if (sideBySide) {
+    const int32_t y = (a.top + a.bottom) / 2 - half;
+    r = {std::min(a.right, b.right) - 1, y, std::max(a.left, b.left) + 1, y + kLineThickness};
+  } else {
+    const int32_t x = (a.left + a.right) / 2 - half;
+    r = {x, std::min(a.bottom, b.bottom) - 1, x + kLineThickness, std::max(a.top, b.top) + 1};
+  }
   return PolygonPart(PartRole::Line, {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}});
 }
 
@@ -81,17 +85,18 @@ std::vector<OutlinePart> ShapeOutline(int number) {
   }
 
   // The handle takes the cell diagonal to R: M's column, W's row.
-  const Point handle{Center(*shape, PanelButton::M).x, Center(*shape, PanelButton::W).y};
+  const Rect r = ButtonBounds(*shape, PanelButton::R);
+  const Rect m = ButtonBounds(*shape, PanelButton::M);
+  const Rect w = ButtonBounds(*shape, PanelButton::W);
+  const Point centre{(m.left + m.right) / 2, (w.top + w.bottom) / 2};
   const int32_t radius = kHandleDiameter / 2;
-  parts.push_back({PartRole::Handle, true, {handle.x - radius, handle.y - radius, handle.x + radius, handle.y + radius}, {}});
+  const Rect handle{centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius};
+  parts.push_back({PartRole::Handle, true, handle, {}});
 
-  const Point r = Center(*shape, PanelButton::R);
-  const Point m = Center(*shape, PanelButton::M);
-  const Point w = Center(*shape, PanelButton::W);
-  parts.push_back(StraightLine(r, m));
-  parts.push_back(StraightLine(r, w));
-  parts.push_back(StraightLine(m, handle));
-  parts.push_back(StraightLine(w, handle));
+  parts.push_back(JoiningLine(r, m));
+  parts.push_back(JoiningLine(r, w));
+  parts.push_back(JoiningLine(m, handle));
+  parts.push_back(JoiningLine(w, handle));
 
   for (OutlinePart& part : CornerMark(*shape)) parts.push_back(std::move(part));
   return parts;
