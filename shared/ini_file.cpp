@@ -153,7 +153,8 @@ std::optional<std::string> IniFile::Find(std::string_view section, std::string_v
   KeyPlace place = Locate(bytes_, section, key);
   if (!place.found) return std::nullopt;
   const Line& line = place.keyLine;
-  std::string_view value = Trim(std::string_view(bytes_).substr(line.valueBegin, line.end - line.valueBegin));
+  std::string_view value =
+      Trim(std::string_view(bytes_).substr(line.valueBegin, line.end - line.valueBegin));
   return std::string(CutAtCharacter(value, kMaxValueBytes));
 }
 

@@ -15,6 +15,10 @@ std::filesystem::path MenuPath(const DataFolder& data, const Menu& menu) {
   return platform::PathInFolder(data.folder, menu.Name() + ".csv");
 }
 
+std::string MissingFile(const Menu& menu) {
+  return "データ（" + platform::Cp932ToUtf8(menu.Name()) + ".csv）がありません";
+}
+
 std::string FileError(const std::filesystem::path& path, const std::string& systemText) {
   return platform::PathToUtf8(path) + "\n" + systemText;
 }
@@ -119,7 +123,7 @@ LoadMenusResult LoadMenus(const DataFolder& data, BlankLines blankLines, MenuTab
   for (Menu& menu : table) {
     const std::filesystem::path path = MenuPath(data, menu);
     if (!data.fileSystem->Exists(path))
-      return {false, "データ（" + platform::Cp932ToUtf8(menu.Name()) + ".csv）がありません"};
+      return {false, MissingFile(menu)};
     platform::ReadResult read = data.fileSystem->ReadAll(path);
     if (!read.ok) return {false, FileError(path, read.error)};
 

@@ -77,7 +77,8 @@ TEST_F(DefaultData, EveryMenuHoldsItsKind) {
   EXPECT_TRUE(chord);
 
   std::vector<std::string> programs = BodiesOf(4, ItemKind::ProgramLaunch);
-  for (const char* program : {"C:\\Windows\\System32\\notepad.exe", "C:\\Windows\\System32\\calc.exe"})
+  for (const char* program :
+       {"C:\\Windows\\System32\\notepad.exe", "C:\\Windows\\System32\\calc.exe"})
     EXPECT_NE(std::find(programs.begin(), programs.end(), program), programs.end()) << program;
 
   const char* operations[] = {"Windowの最小化", "Windowの最大化", "Windowの大きさを元に戻す",

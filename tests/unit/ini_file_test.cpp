@@ -90,8 +90,8 @@ TEST_P(IniWrite, ChangesOnlyThatValue) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniWrite,
     ::testing::Values(
-        WriteCase{"replaced in place", "; top\r\n[A]\r\n; why\r\n Key = old \r\nz=1\r\n", "a", "KEY",
-                  "new", "; top\r\n[A]\r\n; why\r\n Key =new\r\nz=1\r\n"},
+        WriteCase{"replaced in place", "; top\r\n[A]\r\n; why\r\n Key = old \r\nz=1\r\n", "a",
+                  "KEY", "new", "; top\r\n[A]\r\n; why\r\n Key =new\r\nz=1\r\n"},
         WriteCase{"appended after the section's last line",
                   "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "A", "k", "v",
                   "[A]\r\nx=1\r\nk=v\r\n\r\n[B]\r\ny=2\r\n"},
@@ -106,8 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"empty value replaced", "[A]\r\nk=\r\n", "A", "k", "5", "[A]\r\nk=5\r\n"},
         WriteCase{"added to the first of two sections", "[A]\r\n[B]\r\n[a]\r\nk=1\r\n", "A", "n",
                   "3", "[A]\r\nn=3\r\n[B]\r\n[a]\r\nk=1\r\n"},
-        WriteCase{"Shift-JIS value", "[MENU_LIST]\r\n", "MENU_LIST", "MenuItem_1", Sjis("定型文"),
-                  "[MENU_LIST]\r\nMenuItem_1=" + Sjis("定型文") + "\r\n"}));
+        WriteCase{"Shift-JIS value", "[MENU_LIST]\r\n", "MENU_LIST", "MenuItem_1",
+                  Sjis("定型文"), "[MENU_LIST]\r\nMenuItem_1=" + Sjis("定型文") + "\r\n"}));
 
 TEST(IniWrite, RefusesWhatOneLineCannotHold) {
   const std::string before = "[A]\r\nk=1\r\n";

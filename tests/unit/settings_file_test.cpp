@@ -236,7 +236,8 @@ TEST_F(SettingsFileTest, ModeFlagsSurviveTheEditorsSave) {
 }
 
 TEST_F(SettingsFileTest, FailedWriteKeepsTheKeysWrittenBefore) {
-  const std::string before = "[SBTIMESET]\r\nWaitTime=1\r\nSbTime=1\r\nSbTime_ck=1\r\nSbUnTime=11\r\n";
+  const std::string before =
+      "[SBTIMESET]\r\nWaitTime=1\r\nSbTime=1\r\nSbTime_ck=1\r\nSbUnTime=11\r\n";
   File() = before;
   files.replacesBeforeFailure = 2;
   SettingsRecord editor;
