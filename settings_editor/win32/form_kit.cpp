@@ -117,6 +117,7 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       // Track bars and check boxes take the panel's colour.
       ::SetBkColor(reinterpret_cast<HDC>(wParam), look->back);
       return reinterpret_cast<LRESULT>(SolidBrush(look->back));
+    case WM_CLOSE:  // a multi-line edit asks its parent to close on Escape
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
