@@ -1,0 +1,134 @@
+#include "tests/e2e/editor_e2e_test.h"
+
+#include <commctrl.h>
+
+#include <chrono>
+#include <filesystem>
+
+namespace qpad::e2e {
+namespace {
+
+constexpr int kListRowHeight = 15;
+const auto kAged = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+
+}  // namespace
+
+ChildProcess& EditorE2eTest::StartEditor() {
+  ChildProcess& editor = Start("Qpad_Set.exe");
+  editorId_ = editor.Id();
+  EXPECT_TRUE(WaitUntil([&] { return SettingsWindow() && IsVisible(SettingsWindow()); }))
+      << "the settings window did not appear";
+  return editor;
+}
+
+void EditorE2eTest::EndEditor(ChildProcess& editor) {
+  TapMain(ids::SBtn_End);
+  EXPECT_TRUE(editor.WaitForExit()) << "the editor did not end";
+}
+
+HWND EditorE2eTest::SettingsWindow() const { return FindProcessWindow(editorId_, L"TFrm_Set"); }
+HWND EditorE2eTest::ItemEditor() const { return FindProcessWindow(editorId_, L"TFrm_SetSub"); }
+
+HWND EditorE2eTest::Control(HWND form, int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  if (form == nullptr) return nullptr;
+  ::EnumChildWindows(
+      form,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        if (::GetDlgCtrlID(child) != s->id) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void EditorE2eTest::Tap(HWND control) {
+  ASSERT_NE(control, nullptr) << "no such control";
+  RECT r = WindowRect(control);
+  pointer.Tap({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void EditorE2eTest::SetText(HWND control, const std::string& utf8) {
+  std::wstring text = platform::Utf8ToWide(utf8);
+  ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void EditorE2eTest::OpenItemEditor(int buttonId) {
+  TapMain(buttonId);
+  ASSERT_TRUE(WaitUntil([&] { return ItemEditorOpen(); })) << "the item editor did not open";
+}
+
+void EditorE2eTest::Register() {
+  TapSub(ids::SBtn_Set);
+  ASSERT_TRUE(WaitUntil([&] { return !ItemEditorOpen(); })) << "the item editor stayed open";
+}
+
+void EditorE2eTest::SelectCategory(int buttonId) {
+  TapMain(buttonId);
+  // The selected category's button is drawn down; the caption follows.
+  const char* captions[] = {"定型文字", "ショートカット", "ランチャー", "ウィンドウ操作", "ブラウザ操作"};
+  std::string wanted = captions[buttonId - ids::SpeedButton1];
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(Main(ids::Label2)) == wanted; }));
+}
+
+std::vector<std::string> EditorE2eTest::ListRows() const {
+  HWND list = Main(ids::ListBox_ItemList);
+  std::vector<std::string> rows;
+  LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring row(static_cast<size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+    LRESULT n = ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
+    rows.push_back(platform::WideToUtf8(row.substr(0, static_cast<size_t>(n < 0 ? 0 : n))));
+  }
+  return rows;
+}
+
+void EditorE2eTest::TapRow(int row) {
+  RECT r = WindowRect(Main(ids::ListBox_ItemList));
+  pointer.Tap({r.left + 40, r.top + 2 + row * kListRowHeight + kListRowHeight / 2});
+  ASSERT_TRUE(WaitUntil([&] { return SelectedRow() == row; })) << "row " << row << " not selected";
+}
+
+int EditorE2eTest::SelectedRow() const {
+  return static_cast<int>(::SendMessageW(Main(ids::ListBox_ItemList), LB_GETCURSEL, 0, 0));
+}
+
+int EditorE2eTest::BarPosition(int index) const {
+  return static_cast<int>(::SendMessageW(Main(ids::TimingBar + index), TBM_GETPOS, 0, 0));
+}
+
+std::string EditorE2eTest::ValueLabel(int index) const {
+  return WindowText(Main(ids::TimingValue + index));
+}
+
+void EditorE2eTest::PressKey(WORD key, const std::vector<WORD>& held) {
+  std::vector<INPUT> inputs;
+  auto add = [&](WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  for (WORD modifier : held) add(modifier, false);
+  add(key, false);
+  add(key, true);
+  for (auto it = held.rbegin(); it != held.rend(); ++it) add(*it, true);
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void EditorE2eTest::Age(const std::string& utf8Name) const {
+  std::filesystem::last_write_time(Folder().PathOf(utf8Name), kAged);
+}
+
+bool EditorE2eTest::WrittenSinceAged(const std::string& utf8Name) const {
+  return std::filesystem::last_write_time(Folder().PathOf(utf8Name)) > kAged + std::chrono::hours(1);
+}
+
+}  // namespace qpad::e2e
