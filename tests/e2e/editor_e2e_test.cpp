@@ -16,7 +16,7 @@ const auto kAged = std::filesystem::file_time_type::clock::now() - std::chrono::
 ChildProcess& EditorE2eTest::StartEditor() {
   ChildProcess& editor = Start("Qpad_Set.exe");
   editorId_ = editor.Id();
-  EXPECT_TRUE(WaitUntil([&] { return SettingsWindow() && IsVisible(SettingsWindow()); }))
+  EXPECT_TRUE(WaitUntil([&] { return MainForm() && IsVisible(MainForm()); }))
       << "the settings window did not appear";
   return editor;
 }
@@ -26,8 +26,8 @@ void EditorE2eTest::EndEditor(ChildProcess& editor) {
   EXPECT_TRUE(editor.WaitForExit()) << "the editor did not end";
 }
 
-HWND EditorE2eTest::SettingsWindow() const { return FindProcessWindow(editorId_, L"TFrm_Set"); }
-HWND EditorE2eTest::ItemEditor() const { return FindProcessWindow(editorId_, L"TFrm_SetSub"); }
+HWND EditorE2eTest::MainForm() const { return FindProcessWindow(editorId_, L"TFrm_Set"); }
+HWND EditorE2eTest::SubForm() const { return FindProcessWindow(editorId_, L"TFrm_SetSub"); }
 
 HWND EditorE2eTest::Control(HWND form, int id) {
   struct Search {
@@ -121,6 +121,27 @@ void EditorE2eTest::PressKey(WORD key, const std::vector<WORD>& held) {
   add(key, true);
   for (auto it = held.rbegin(); it != held.rend(); ++it) add(*it, true);
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void EditorE2eTest::TypeText(const std::string& utf8) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : platform::Utf8ToWide(utf8)) {
+    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = c;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      inputs.push_back(input);
+    }
+  }
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void EditorE2eTest::PaintedScreenshot(const std::string& label) {
+  // Painting another thread's window now sends it WM_PAINT and waits.
+  for (HWND form : {MainForm(), SubForm()})
+    if (form) ::RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Screenshot(label);
 }
 
 void EditorE2eTest::Age(const std::string& utf8Name) const {

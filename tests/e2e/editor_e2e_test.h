@@ -13,6 +13,7 @@
 namespace qpad::e2e {
 
 inline constexpr char kEditorDataSet[] = "editor";
+namespace ids = editor::ids;
 
 class EditorE2eTest : public QpadE2eTest {
  protected:
@@ -23,14 +24,14 @@ class EditorE2eTest : public QpadE2eTest {
   // Taps "終了" and waits until the editor has ended.
   void EndEditor(ChildProcess& editor);
 
-  HWND SettingsWindow() const;  // TFrm_Set of the editor
-  HWND ItemEditor() const;      // TFrm_SetSub, shown or not
-  bool ItemEditorOpen() const { return ItemEditor() && IsVisible(ItemEditor()); }
+  HWND MainForm() const;  // TFrm_Set of the editor
+  HWND SubForm() const;      // TFrm_SetSub, shown or not
+  bool ItemEditorOpen() const { return SubForm() && IsVisible(SubForm()); }
 
   // A control of a form (panels' controls included) by its identifier.
   static HWND Control(HWND form, int id);
-  HWND Main(int id) const { return Control(SettingsWindow(), id); }
-  HWND Sub(int id) const { return Control(ItemEditor(), id); }
+  HWND Main(int id) const { return Control(MainForm(), id); }
+  HWND Sub(int id) const { return Control(SubForm(), id); }
 
   void Tap(HWND control);  // at the middle of the control
   void TapMain(int id) { Tap(Main(id)); }
@@ -53,6 +54,11 @@ class EditorE2eTest : public QpadE2eTest {
 
   // A key press in the window that has the keyboard, with modifiers held.
   static void PressKey(WORD key, const std::vector<WORD>& held = {});
+  // Characters typed into the window that has the keyboard.
+  static void TypeText(const std::string& utf8);
+
+  // A screenshot once both forms have painted everything they show.
+  void PaintedScreenshot(const std::string& label);
 
   // The file's modification time set far back, to see that a run writes it.
   void Age(const std::string& utf8Name) const;
