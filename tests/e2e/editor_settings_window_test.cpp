@@ -167,7 +167,6 @@ TEST_F(SettingsWindow, NarrowWideNarrowWideKeepsTheEndButtonVisible) {
 }
 
 TEST_F(SettingsWindow, EachDisplayCaseShowsItsPictureAndPanels) {
-  Folder().Remove("説明３.bmp");  // a missing picture leaves the box blank
   ChildProcess& editor = StartEditor();
   TapMain(ids::SBtn_Kakutyou);
   // Tops of Panel1 .. Panel8 in the window's client area; 0 for hidden.
@@ -177,27 +176,37 @@ TEST_F(SettingsWindow, EachDisplayCaseShowsItsPictureAndPanels) {
       {0, 0, 248, 0, 0, 344, 200, 396},
       {0, 0, 0, 248, 296, 344, 200, 396},
   };
-  HWND combo = Main(ids::ComboBox1);
-  for (int displayCase = 0; displayCase < 4; ++displayCase) {
-    SCOPED_TRACE(displayCase);
+  auto choose = [&](int displayCase) {
+    HWND combo = Main(ids::ComboBox1);
     ::SendMessageW(combo, CB_SETCURSEL, displayCase, 0);
     ::SendMessageW(MainForm(), WM_COMMAND, MAKEWPARAM(ids::ComboBox1, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(combo));
-    RECT image = WindowRect(Main(ids::Image1));
-    if (displayCase == 2) {
-      EXPECT_EQ(image.right - image.left, 0);
-    } else {
-      EXPECT_EQ(image.right - image.left, 276);
-      EXPECT_EQ(image.bottom - image.top, 150);
-    }
+  };
+  auto expectPanels = [&](int displayCase) {
     for (int panel = 0; panel < 8; ++panel) {
       HWND window = Main(ids::TimingPanel + panel);
       POINT top{0, WindowRect(window).top};
       ::ScreenToClient(MainForm(), &top);
       EXPECT_EQ(IsVisible(window) ? top.y : 0, tops[displayCase][panel]) << "Panel" << panel + 1;
     }
+  };
+  for (int displayCase = 0; displayCase < 4; ++displayCase) {
+    SCOPED_TRACE(displayCase);
+    choose(displayCase);
+    RECT image = WindowRect(Main(ids::Image1));
+    EXPECT_EQ(image.right - image.left, 276);
+    EXPECT_EQ(image.bottom - image.top, 150);
+    expectPanels(displayCase);
     PaintedScreenshot("wide-case-" + std::to_string(displayCase + 1));
   }
+
+  // The picture is read at every change: one that has gone leaves the box
+  // blank and the page arranged, without a message.
+  Folder().Remove("説明３.bmp");
+  choose(2);
+  RECT image = WindowRect(Main(ids::Image1));
+  EXPECT_EQ(image.right - image.left, 0);
+  expectPanels(2);
   EXPECT_EQ(FindMessageBox(editor.Id()), nullptr);
   EndEditor(editor);
 }
