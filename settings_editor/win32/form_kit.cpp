@@ -4,6 +4,8 @@
 #include <memory>
 #include <tuple>
 
+#include "platform/win32/find_control.h"
+
 namespace qpad::editor::win32 {
 namespace {
 
@@ -242,22 +244,7 @@ void DrawFlatButton(const DRAWITEMSTRUCT& item, ButtonArt art, bool latchedDown)
   }
 }
 
-HWND ControlById(HWND form, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  ::EnumChildWindows(
-      form,
-      [](HWND child, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (::GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND ControlById(HWND form, int id) { return platform::win32::FindControl(form, id); }
 
 std::wstring WindowTextOf(HWND window) {
   int length = ::GetWindowTextLengthW(window);

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <filesystem>
 
+#include "platform/win32/find_control.h"
+
 namespace qpad::e2e {
 namespace {
 
@@ -29,23 +31,7 @@ void EditorE2eTest::EndEditor(ChildProcess& editor) {
 HWND EditorE2eTest::MainForm() const { return FindProcessWindow(editorId_, L"TFrm_Set"); }
 HWND EditorE2eTest::SubForm() const { return FindProcessWindow(editorId_, L"TFrm_SetSub"); }
 
-HWND EditorE2eTest::Control(HWND form, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  if (form == nullptr) return nullptr;
-  ::EnumChildWindows(
-      form,
-      [](HWND child, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (::GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND EditorE2eTest::Control(HWND form, int id) { return platform::win32::FindControl(form, id); }
 
 void EditorE2eTest::Tap(HWND control) {
   ASSERT_NE(control, nullptr) << "no such control";
