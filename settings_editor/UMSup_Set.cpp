@@ -170,11 +170,12 @@ bool TFrm_Set::FormCreate() {
 
   LoadSettingsResult settings = LoadSettings(data_, settings_, names_, table_);
   if (!settings.found) {
-    ShowMessage(window_,
-                L"設定ファイル「Qpad.ini」が見つかりません。\n"
-                L"Qpad.exe と同じフォルダーにある Qpad_Set.exe を起動してください。\n"
-                L"何も保存せずに終了します。",
-                MB_OK | MB_ICONERROR);
+    std::wstring problem =
+        settings.readError.empty()
+            ? L"設定ファイル「Qpad.ini」が見つかりません。\n"
+              L"Qpad.exe と同じフォルダーにある Qpad_Set.exe を起動してください。"
+            : L"設定ファイル「Qpad.ini」を読み込めません。\n" + platform::Utf8ToWide(settings.readError);
+    ShowMessage(window_, problem + L"\n何も保存せずに終了します。", MB_OK | MB_ICONERROR);
     return false;
   }
   if (!settings.conversionError.empty()) {
