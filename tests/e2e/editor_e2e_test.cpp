@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/win32/find_control.h"
@@ -17,7 +18,7 @@ const auto kAged = std::filesystem::file_time_type::clock::now() - std::chrono::
 
 ChildProcess& EditorE2eTest::StartEditor() {
   ChildProcess& editor = Start("Qpad_Set.exe");
-  editorId_ = editor.Id();
+  Watch(editor);
   EXPECT_TRUE(WaitUntil([&] { return MainForm() && IsVisible(MainForm()); }))
       << "the settings window did not appear";
   return editor;
@@ -33,10 +34,48 @@ HWND EditorE2eTest::SubForm() const { return FindProcessWindow(editorId_, L"TFrm
 
 HWND EditorE2eTest::Control(HWND form, int id) { return platform::win32::FindControl(form, id); }
 
+ChildProcess& EditorE2eTest::StartQpadBesideTheEditor() {
+  byMessages_ = true;
+  return StartRunningQpad();
+}
+
 void EditorE2eTest::Tap(HWND control) {
   ASSERT_NE(control, nullptr) << "no such control";
+  if (byMessages_) {
+    ::PostMessageW(::GetAncestor(control, GA_ROOT), WM_COMMAND,
+                   MAKEWPARAM(::GetDlgCtrlID(control), BN_CLICKED), reinterpret_cast<LPARAM>(control));
+    return;
+  }
   RECT r = WindowRect(control);
-  pointer.Tap({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  // The system routes a press to the window under it, or to the one that
+  // holds the mouse capture, when the press is queued: wait until the
+  // control is the one that will get it.
+  ASSERT_TRUE(WaitUntil([&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    bool captured = editorThread_ && ::GetGUIThreadInfo(editorThread_, &info) && info.hwndCapture;
+    return !captured && ::WindowFromPoint(middle) == control;
+  })) << "the control is not where a tap would reach it";
+  // Two taps on one spot within the double-click time make a double click,
+  // which a button reports as such rather than as a second click.
+  static std::chrono::steady_clock::time_point lastTap;
+  static POINT lastPlace{-100, -100};
+  if (std::abs(middle.x - lastPlace.x) < 8 && std::abs(middle.y - lastPlace.y) < 8) {
+    const auto apart = std::chrono::milliseconds(::GetDoubleClickTime() + 100);
+    WaitUntil([&] { return std::chrono::steady_clock::now() - lastTap > apart; });
+  }
+  lastTap = std::chrono::steady_clock::now();
+  lastPlace = middle;
+  pointer.Move(middle);
+  wchar_t className[16] = {};
+  ::GetClassNameW(control, className, 16);
+  if (lstrcmpiW(className, L"Button") != 0) return pointer.Tap(middle);
+  // A button: released only once it shows the press, as a finger lifts.
+  pointer.Press(middle);
+  bool pushed = WaitUntil([&] { return (::SendMessageW(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; });
+  pointer.Release(middle);
+  ASSERT_TRUE(pushed) << "button " << ::GetDlgCtrlID(control) << " did not take the press";
 }
 
 void EditorE2eTest::SetText(HWND control, const std::string& utf8) {
@@ -75,8 +114,9 @@ std::vector<std::string> EditorE2eTest::ListRows() const {
 }
 
 void EditorE2eTest::TapRow(int row) {
+  if (byMessages_) ::SendMessageW(Main(ids::ListBox_ItemList), LB_SETCURSEL, row, 0);
   RECT r = WindowRect(Main(ids::ListBox_ItemList));
-  pointer.Tap({r.left + 40, r.top + 2 + row * kListRowHeight + kListRowHeight / 2});
+  if (!byMessages_) pointer.Tap({r.left + 40, r.top + 2 + row * kListRowHeight + kListRowHeight / 2});
   ASSERT_TRUE(WaitUntil([&] { return SelectedRow() == row; })) << "row " << row << " not selected";
 }
 

@@ -64,7 +64,21 @@ class EditorE2eTest : public QpadE2eTest {
   void Age(const std::string& utf8Name) const;
   bool WrittenSinceAged(const std::string& utf8Name) const;
 
+  // While Qpad runs, its hook sees every tap on the editor as well and its
+  // panel logic reacts to them; tests of the hand-over to Qpad then press
+  // the editor's buttons and pick rows by their messages instead.
+  ChildProcess& StartQpadBesideTheEditor();
+
+  // The editor whose windows the helpers look at.
+  void Watch(const ChildProcess& editor) {
+    editorId_ = editor.Id();
+    editorThread_ = editor.MainThreadId();
+  }
+
+ private:
   DWORD editorId_ = 0;
+  DWORD editorThread_ = 0;
+  bool byMessages_ = false;
 };
 
 }  // namespace qpad::e2e

@@ -23,12 +23,6 @@ size_t Reloads(const MessageSpy& spy) {
   return static_cast<size_t>(std::count(codes.begin(), codes.end(), WPARAM{3}));
 }
 
-// Qpad's panel appears 10 s after a tap at the earliest, so that it never
-// covers the editor while a test taps on it.
-void DelayQpadsPanel(const TestFolder& folder) {
-  folder.Write("Qpad.ini", WithIniValue(folder.Read("Qpad.ini"), "SBTIMESET", "SbTime_ck", "100"));
-}
-
 TEST_F(SettingsWindow, ShowsStoredTimingsWithinTheBarsAndWritesThemBack) {
   ChildProcess& editor = StartEditor();
   EXPECT_EQ(WindowText(MainForm()), "Quillpad カスタマイズ");
@@ -45,7 +39,10 @@ TEST_F(SettingsWindow, ShowsStoredTimingsWithinTheBarsAndWritesThemBack) {
   // The window closes through "終了" only.
   ::PostMessageW(MainForm(), WM_CLOSE, 0, 0);
   ::PostMessageW(MainForm(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  TapMain(ids::Label15);  // a round trip through its queue
+  // Posted messages are handled in order: once the widening posted after
+  // them has happened, the two requests to close have been handled.
+  ::PostMessageW(MainForm(), WM_COMMAND, ids::SBtn_Kakutyou, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsVisible(Main(ids::SBtn_Kakutyou)); }));
   EXPECT_TRUE(IsVisible(MainForm()));
 
   EndEditor(editor);
@@ -74,8 +71,7 @@ TEST_F(SettingsWindow, WithoutQpadStillWritesEveryFileAndPostsNothing) {
 }
 
 TEST_F(SettingsWindow, UnchangedRunWritesEveryFileAndQpadReloads) {
-  DelayQpadsPanel(Folder());
-  ChildProcess& qpad = StartRunningQpad();
+  ChildProcess& qpad = StartQpadBesideTheEditor();
   MessageSpy spy;
   ASSERT_TRUE(spy.Attach(qpad.MainThreadId(), {RegisteredHookMessage()}));
   for (const char* file : kMenuFiles) Age(file);
@@ -94,18 +90,17 @@ TEST_F(SettingsWindow, UnchangedRunWritesEveryFileAndQpadReloads) {
 }
 
 TEST_F(SettingsWindow, ChangesReachTheFilesAndQpadReloads) {
-  DelayQpadsPanel(Folder());
-  ChildProcess& qpad = StartRunningQpad();
+  ChildProcess& qpad = StartQpadBesideTheEditor();
   MessageSpy spy;
   ASSERT_TRUE(spy.Attach(qpad.MainThreadId(), {RegisteredHookMessage()}));
   ChildProcess& editor = StartEditor();
 
-  // A tap beside the thumb of the first bar moves it by its page size, 5.
+  // The first bar moved up by its page size, as a tap beside its thumb does.
   TapMain(ids::SBtn_Kakutyou);
   ASSERT_TRUE(WaitUntil([&] { return !IsVisible(Main(ids::SBtn_Kakutyou)); }));
   HWND bar = Main(ids::TimingBar);
-  RECT r = WindowRect(bar);
-  pointer.Tap({r.right - 12, (r.top + r.bottom) / 2 - 4});
+  ::SendMessageW(bar, TBM_SETPOS, TRUE, 6);
+  ::SendMessageW(MainForm(), WM_HSCROLL, MAKEWPARAM(TB_PAGEDOWN, 0), reinterpret_cast<LPARAM>(bar));
   ASSERT_TRUE(WaitUntil([&] { return ValueLabel(0) == "6"; })) << ValueLabel(0);
 
   // Add a text whose name comes from its first line.
@@ -228,7 +223,7 @@ TEST_F(SettingsWindow, MissingMenuFileOffersOnlyTheLoadedCategoriesAndKeepsTheRe
   const std::string operations = Folder().Read("オペレーション.csv");
   Folder().Write("オペレーション.csv", operations + Sjis("[#追記#][W:]3\r\n"));
   ChildProcess& editor = Start("Qpad_Set.exe");
-  editorId_ = editor.Id();
+  Watch(editor);
   MessageBoxSeen box = AnswerMessageBox(editor);
   EXPECT_EQ(box.text, "データ（プログラム起動.csv）がありません");
   ASSERT_TRUE(WaitUntil([&] { return MainForm() && IsVisible(MainForm()); }));
