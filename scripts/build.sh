@@ -20,7 +20,7 @@ configure_and_build() {
     cmake -S "$root" -B "$dir" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release "$@" >"$dir.configure.log" 2>&1 \
       || { cat "$dir.configure.log" >&2; exit 1; }
   fi
-  if ! cmake --build "$dir" --parallel >"$dir.build.log" 2>&1; then
+  if ! cmake --build "$dir" --parallel "${QPAD_BUILD_JOBS:-2}" >"$dir.build.log" 2>&1; then
     grep -v -E '^\[[0-9]+/[0-9]+\] ' "$dir.build.log" | tail -n 60 >&2
     echo "build.sh: building $dir failed; the whole log is $dir.build.log" >&2
     exit 1
