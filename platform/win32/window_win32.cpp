@@ -1,0 +1,64 @@
+#include "platform/win32/window.h"
+
+namespace qpad::platform::win32 {
+namespace {
+
+bool RegisterOnce(const WindowSpec& spec, WNDPROC procedure) {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{sizeof existing};
+  if (::GetClassInfoExW(instance, spec.className, &existing)) return true;
+  WNDCLASSEXW windowClass{sizeof windowClass};
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = spec.background;
+  windowClass.lpszClassName = spec.className;
+  return ::RegisterClassExW(&windowClass) != 0;
+}
+
+}  // namespace
+
+Window::~Window() {
+  if (handle_) ::DestroyWindow(handle_);
+}
+
+bool Window::CreateWindowFromSpec(const WindowSpec& spec) {
+  if (!RegisterOnce(spec, &Window::Procedure)) return false;
+  const RECT& r = spec.bounds;
+  // The handle is stored by the procedure at WM_NCCREATE, so the object
+  // already sees the messages sent during creation.
+  return ::CreateWindowExW(spec.exStyle, spec.className, spec.caption, spec.style, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, spec.owner, nullptr,
+                           ::GetModuleHandleW(nullptr), this) != nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return Default(message, wParam, lParam);
+}
+
+LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->handle_ = window;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    result = ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->handle_ = nullptr;
+  }
+  return result;
+}
+
+}  // namespace qpad::platform::win32
