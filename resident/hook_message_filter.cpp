@@ -1,0 +1,24 @@
+#include "resident/hook_message_filter.h"
+
+#include "hook/hook_protocol.h"
+
+namespace qpad::resident {
+
+HookAction FilterHookCode(const HookFilterState& state, uint64_t code) {
+  if (!state.running || !state.hookOn) return HookAction::Ignore;
+  switch (code) {
+    case hook::kCodePress:
+      return state.menuWindowReady ? HookAction::Press : HookAction::Ignore;
+    case hook::kCodeRelease:
+      // A posted code overtakes the button-up that the same release puts in
+      // the queue; the button's own handling must come first.
+      if (!state.menuWindowReady) return HookAction::Ignore;
+      return state.buttonHasPointer ? HookAction::DeferRelease : HookAction::Release;
+    case hook::kCodeReload:
+      return HookAction::Reload;
+    default:
+      return HookAction::Ignore;
+  }
+}
+
+}  // namespace qpad::resident
