@@ -1,12 +1,10 @@
 // Qpad_Hook.dll: reports every left-button press and release on the desktop
 // to Qpad's window as the registered message with code 1 or 2.
 //
-// The system calls a low-level mouse hook on the thread that installed it,
-// and every pointer event of the desktop waits for the answer. Qpad's own
-// thread blocks for long stretches (synthesized input with fixed waits, modal
-// windows), so the hook lives on a thread of this library that does nothing
-// but run its message loop; the callback only posts the code and passes the
-// event on.
+// Qpad's own thread blocks for long stretches (synthesized input with fixed
+// waits, modal windows), and the pointer would wait with it; so the hook
+// runs on a thread of this library (MouseHookThread), and the callback only
+// posts the code and passes the event on.
 
 #define QPAD_HOOK_BUILD
 #include "hook/qpad_hook.h"
@@ -14,13 +12,12 @@
 #include <atomic>
 
 #include "hook/hook_protocol.h"
+#include "hook/mouse_hook_thread.h"
 #include "platform/win32/hook_shared_block.h"
-#include "platform/win32/unique_handle.h"
 
 namespace {
 
 using qpad::platform::win32::HookSharedBlock;
-using qpad::platform::win32::UniqueKernelHandle;
 
 HINSTANCE g_module = nullptr;
 
@@ -40,66 +37,8 @@ LRESULT CALLBACK LowLevelMouseProc(int code, WPARAM event, LPARAM data) {
   return ::CallNextHookEx(nullptr, code, event, data);
 }
 
-// The hook's thread: installs the hook, tells the starter whether that
-// worked, and runs its message loop until it is asked to quit.
-class HookThread {
- public:
-  bool Start() {
-    UniqueKernelHandle ready(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!ready) return false;
-    ready_ = ready.Get();
-    thread_.Reset(::CreateThread(nullptr, 0, &HookThread::Run, this, 0, &threadId_));
-    if (!thread_) return false;
-    HANDLE waitFor[] = {ready.Get(), thread_.Get()};
-    DWORD which = ::WaitForMultipleObjects(2, waitFor, FALSE, INFINITE);
-    if (which != WAIT_OBJECT_0 || !installed_) {
-      Stop();
-      return false;
-    }
-    return true;
-  }
-
-  // Returns once the thread has removed the hook and ended: no callback runs
-  // after that.
-  void Stop() {
-    if (!thread_) return;
-    ::PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    ::WaitForSingleObject(thread_.Get(), INFINITE);
-    thread_.Reset();
-    threadId_ = 0;
-  }
-
-  bool Running() const { return static_cast<bool>(thread_); }
-
- private:
-  static DWORD WINAPI Run(void* self) { return static_cast<HookThread*>(self)->Loop(); }
-
-  DWORD Loop() {
-    // The pointer waits for this thread; it must not wait behind busy work
-    // of the same priority.
-    ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
-    MSG message;
-    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue for WM_QUIT
-    HHOOK hook = ::SetWindowsHookExW(WH_MOUSE_LL, LowLevelMouseProc, g_module, 0);
-    installed_ = hook != nullptr;
-    ::SetEvent(ready_);
-    if (!hook) return 1;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-    ::UnhookWindowsHookEx(hook);
-    return 0;
-  }
-
-  UniqueKernelHandle thread_;
-  DWORD threadId_ = 0;
-  HANDLE ready_ = nullptr;
-  bool installed_ = false;
-};
-
 HookSharedBlock g_block;
-HookThread g_thread;
+qpad::hook::MouseHookThread g_thread;
 
 }  // namespace
 
@@ -110,7 +49,7 @@ QPAD_HOOK_API void WINAPI StartHook_Mouse(HWND window) {
   g_window = window;
   g_message = g_block.Message();
   g_block.SetWindow(window);
-  if (!g_thread.Start()) {
+  if (!g_thread.Start(LowLevelMouseProc, g_module)) {
     g_block.SetWindow(nullptr);
     g_block.Close();
   }

@@ -98,16 +98,12 @@ void TFrm_MSup::OnHookMessage(WPARAM code) {
   state.running = Running();
   state.hookOn = lifecycle_.Settings().Hook_ON;
   state.menuWindowReady = menuWindow_ != nullptr;
-  state.buttonHasPointer = PanelButtonHasPointer();
   switch (FilterHookCode(state, code)) {
     case HookAction::Press:
       HandlePress();
       break;
     case HookAction::Release:
       HandleRelease();
-      break;
-    case HookAction::DeferRelease:
-      releaseDeferred_ = true;
       break;
     case HookAction::Reload:
       lifecycle_.ReloadSettings();
@@ -117,24 +113,12 @@ void TFrm_MSup::OnHookMessage(WPARAM code) {
   }
 }
 
-void TFrm_MSup::ResumeDeferredRelease() {
-  if (!releaseDeferred_) return;
-  releaseDeferred_ = false;
-  // Posted, not handled here: the button's handler runs on and meets the
-  // code when it first lets pending messages run.
-  ::PostMessageW(Handle(), hookMessage_, hook::kCodeRelease, 0);
-}
-
-bool TFrm_MSup::PanelButtonHasPointer() const {
-  // The panel has no buttons yet that capture the pointer.
-  return false;
-}
-
 void TFrm_MSup::HandlePress() { ++pressesArrived_; }
 
 void TFrm_MSup::HandleRelease() { ++releasesArrived_; }
 
 bool TFrm_MSup::ClaimSingleInstance() {
+  ::SetLastError(ERROR_SUCCESS);
   mutex_.Reset(::CreateMutexW(nullptr, FALSE, kMutexName));
   // Only an existing mutex refuses the start; one that could not be made at
   // all guards nothing but stops nothing either.

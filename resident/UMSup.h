@@ -38,10 +38,6 @@ class TFrm_MSup final : public platform::win32::Window, private ResidentSystem {
   void ReloadSettings() { lifecycle_.ReloadSettings(); }
   void ToggleEnabled() { lifecycle_.ToggleEnabled(); }
 
-  // A panel button calls this once it has handled its own button-up: the
-  // release code held back until then is handled next.
-  void ResumeDeferredRelease();
-
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -51,7 +47,6 @@ class TFrm_MSup final : public platform::win32::Window, private ResidentSystem {
   void FormEndSession();
   void Timer_EndTimer();
   void OnHookMessage(WPARAM code);
-  bool PanelButtonHasPointer() const;
 
   // What the hook codes start; the display logic takes them over.
   void HandlePress();
@@ -76,7 +71,6 @@ class TFrm_MSup final : public platform::win32::Window, private ResidentSystem {
   platform::win32::HookSharedBlock block_;
   UINT hookMessage_ = 0;
 
-  bool releaseDeferred_ = false;
   int pressesArrived_ = 0;
   int releasesArrived_ = 0;
 };

@@ -10,10 +10,7 @@ HookAction FilterHookCode(const HookFilterState& state, uint64_t code) {
     case hook::kCodePress:
       return state.menuWindowReady ? HookAction::Press : HookAction::Ignore;
     case hook::kCodeRelease:
-      // A posted code overtakes the button-up that the same release puts in
-      // the queue; the button's own handling must come first.
-      if (!state.menuWindowReady) return HookAction::Ignore;
-      return state.buttonHasPointer ? HookAction::DeferRelease : HookAction::Release;
+      return state.menuWindowReady ? HookAction::Release : HookAction::Ignore;
     case hook::kCodeReload:
       return HookAction::Reload;
     default:

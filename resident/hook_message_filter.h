@@ -9,17 +9,15 @@ namespace qpad::resident {
 
 enum class HookAction {
   Ignore,
-  Press,         // the press handling of the display logic
-  Release,       // the release handling of the display logic
-  DeferRelease,  // hold the release until the button that has the pointer has seen it
-  Reload,        // ReloadSettings
+  Press,    // the press handling of the display logic
+  Release,  // the release handling of the display logic
+  Reload,   // ReloadSettings
 };
 
 struct HookFilterState {
-  bool running = false;           // start-up has completed
-  bool hookOn = false;            // Hook_ON: the assistant reacts to the pointer
-  bool menuWindowReady = false;   // Frm_PopMenu exists; the release handling writes into it
-  bool buttonHasPointer = false;  // a panel button holds the pointer capture
+  bool running = false;          // start-up has completed
+  bool hookOn = false;           // Hook_ON: the assistant reacts to the pointer
+  bool menuWindowReady = false;  // Frm_PopMenu exists; the release handling writes into it
 };
 
 // `code` is the message's word parameter, taken whole: only exactly 1, 2 and

@@ -5,9 +5,11 @@ namespace {
 
 bool RegisterOnce(const WindowSpec& spec, WNDPROC procedure) {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{sizeof existing};
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
   if (::GetClassInfoExW(instance, spec.className, &existing)) return true;
-  WNDCLASSEXW windowClass{sizeof windowClass};
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);

@@ -4,10 +4,12 @@
 
 namespace qpad::e2e {
 
-ChildProcess::ChildProcess(const std::filesystem::path& program) {
+ChildProcess::ChildProcess(const std::filesystem::path& program, const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   std::wstring folder = program.parent_path().wstring();
-  STARTUPINFOW startup{sizeof startup};
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &info))

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "platform/win32/unique_handle.h"
 #include "tests/e2e/support/wait.h"
@@ -15,9 +16,10 @@ namespace qpad::e2e {
 
 class ChildProcess {
  public:
-  // Starts `program` with no arguments, its working folder being the
-  // program's own folder. Check Started().
-  explicit ChildProcess(const std::filesystem::path& program);
+  // Starts `program` with `arguments` (none for the programs of the
+  // system), its working folder being the program's own folder. Check
+  // Started().
+  explicit ChildProcess(const std::filesystem::path& program, const std::wstring& arguments = {});
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
   ~ChildProcess() { End(); }

@@ -1,0 +1,206 @@
+// What the mouse hook costs the user's pointer. Times 2,000 synthesized
+// clicks (press and release sent together, until the release reaches a
+// window of this program) with no hook, with the bench's bare reference hook
+// in another process, and with Qpad running, and prints median and 99th
+// percentile with their ratios. Run under the Wine bench by
+// scripts/bench-hook.sh.
+//
+// A configuration is a name and a set-up that holds while the object it
+// returns lives; a new case is one more entry of Configurations().
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32/window.h"
+#include "tests/e2e/support/bench_paths.h"
+#include "tests/e2e/support/child_process.h"
+#include "tests/e2e/support/hook_link_probe.h"
+#include "tests/e2e/support/test_folder.h"
+#include "tests/e2e/support/wait.h"
+#include "tests/e2e/support/window_probe.h"
+
+namespace {
+
+using namespace qpad::e2e;
+
+constexpr int kWarmUpClicks = 100;
+constexpr int kMeasuredClicks = 2000;
+constexpr POINT kClickAt = {512, 384};
+constexpr DWORD kLostClickLimitMs = 5000;
+
+constexpr wchar_t kBareHookArgument[] = L"--bare-hook";
+constexpr wchar_t kBareHookReady[] = L"QpadBenchBareHookReady";
+constexpr wchar_t kBareHookStop[] = L"QpadBenchBareHookStop";
+
+// A window under the click point that counts the releases it receives.
+class ClickTarget final : public qpad::platform::win32::Window {
+ public:
+  bool Create() {
+    qpad::platform::win32::WindowSpec spec;
+    spec.className = L"QpadBenchClickTarget";
+    spec.caption = L"hook bench";
+    spec.style = WS_POPUP | WS_VISIBLE;
+    spec.exStyle = WS_EX_TOPMOST;
+    spec.bounds = {kClickAt.x - 100, kClickAt.y - 100, kClickAt.x + 100, kClickAt.y + 100};
+    spec.background = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+    return CreateWindowFromSpec(spec);
+  }
+  int releases = 0;
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_LBUTTONUP) ++releases;
+    return Default(message, wParam, lParam);
+  }
+};
+
+INPUT MouseInput(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = kClickAt.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = kClickAt.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  return input;
+}
+
+// Microseconds from sending the click to its release arriving; negative when
+// it never arrived.
+double TimeOneClick(ClickTarget& target) {
+  INPUT click[] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+  LARGE_INTEGER frequency, start, end;
+  ::QueryPerformanceFrequency(&frequency);
+  const int before = target.releases;
+  ::QueryPerformanceCounter(&start);
+  ::SendInput(2, click, sizeof(INPUT));
+  while (target.releases == before) {
+    if (::MsgWaitForMultipleObjects(0, nullptr, FALSE, kLostClickLimitMs, QS_ALLINPUT) == WAIT_TIMEOUT)
+      return -1;
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+  }
+  ::QueryPerformanceCounter(&end);
+  return static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+}
+
+struct Figures {
+  double median = 0;
+  double p99 = 0;
+  int lost = 0;
+};
+
+Figures Measure(ClickTarget& target) {
+  for (int i = 0; i < kWarmUpClicks; ++i) TimeOneClick(target);
+  std::vector<double> times;
+  Figures figures;
+  for (int i = 0; i < kMeasuredClicks; ++i) {
+    double time = TimeOneClick(target);
+    if (time < 0) ++figures.lost;
+    else times.push_back(time);
+  }
+  if (times.empty()) return figures;
+  std::sort(times.begin(), times.end());
+  figures.median = times[times.size() / 2];
+  figures.p99 = times[static_cast<size_t>(std::ceil(0.99 * times.size())) - 1];
+  return figures;
+}
+
+using Hold = std::shared_ptr<void>;
+
+Hold NoHook() { return std::make_shared<int>(0); }
+
+// The bare hook runs in a process of its own, as Qpad's does.
+Hold BareHook() {
+  HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, kBareHookReady);
+  HANDLE stop = ::CreateEventW(nullptr, TRUE, FALSE, kBareHookStop);
+  auto host = std::make_shared<ChildProcess>(BuildTree() / "tests-bin" / "hook_bench.exe", kBareHookArgument);
+  bool started = host->Started() && ::WaitForSingleObject(ready, 30000) == WAIT_OBJECT_0;
+  ::CloseHandle(ready);
+  if (!started) {
+    ::CloseHandle(stop);
+    return nullptr;
+  }
+  return Hold(host.get(), [host, stop](void*) {
+    ::SetEvent(stop);
+    host->WaitForExit();
+    ::CloseHandle(stop);
+  });
+}
+
+// Qpad with the assistant on, in a folder of its own.
+Hold QpadRunning() {
+  auto folder = std::make_shared<TestFolder>("bench.hook_cost", "basic");
+  auto qpad = std::make_shared<ChildProcess>(folder->PathOf("Qpad.exe"));
+  bool running = qpad->Started() && WaitUntil([&] {
+    HWND main = FindProcessWindow(qpad->Id(), L"TFrm_MSup");
+    return main && ReadHookLink().window == main;
+  });
+  if (!running) return nullptr;
+  return Hold(qpad.get(), [qpad, folder](void*) {
+    ::PostMessageW(FindProcessWindow(qpad->Id(), L"TFrm_MSup"), WM_CLOSE, 0, 0);
+    qpad->WaitForExit();
+  });
+}
+
+struct Configuration {
+  const char* name;
+  std::function<Hold()> enter;
+};
+
+std::vector<Configuration> Configurations() {
+  return {
+      {"no hook", NoHook},
+      {"bare hook", BareHook},
+      {"Qpad running", QpadRunning},
+  };
+}
+
+int HostBareHook() {
+  HMODULE library = ::LoadLibraryW((BuildTree() / "tests-bin" / "bare_mouse_hook.dll").c_str());
+  auto start = reinterpret_cast<bool (*)()>(::GetProcAddress(library, "StartBareHook"));
+  auto end = reinterpret_cast<void (*)()>(::GetProcAddress(library, "EndBareHook"));
+  if (!start || !end || !start()) return 1;
+  HANDLE ready = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, kBareHookReady);
+  HANDLE stop = ::OpenEventW(SYNCHRONIZE, FALSE, kBareHookStop);
+  ::SetEvent(ready);
+  ::WaitForSingleObject(stop, INFINITE);
+  end();
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc > 1 && std::wstring(argv[1]) == kBareHookArgument) return HostBareHook();
+
+  ClickTarget target;
+  if (!target.Create()) return 1;
+  std::printf("%d clicks per configuration (after %d to warm up), microseconds from SendInput\n"
+              "to the release arriving at a window of the bench\n\n",
+              kMeasuredClicks, kWarmUpClicks);
+  std::printf("%-14s %10s %10s %6s\n", "configuration", "median", "p99", "lost");
+  std::vector<std::pair<std::string, Figures>> results;
+  for (const Configuration& configuration : Configurations()) {
+    Hold hold = configuration.enter();
+    if (!hold) {
+      std::printf("%-14s could not be set up\n", configuration.name);
+      return 1;
+    }
+    Figures figures = Measure(target);
+    std::printf("%-14s %10.0f %10.0f %6d\n", configuration.name, figures.median, figures.p99, figures.lost);
+    results.emplace_back(configuration.name, figures);
+  }
+  auto ratio = [&](size_t a, size_t b, double Figures::*field) {
+    return results[a].second.*field / results[b].second.*field;
+  };
+  std::printf("\nbare hook / no hook:    median %.2f, p99 %.2f\n", ratio(1, 0, &Figures::median),
+              ratio(1, 0, &Figures::p99));
+  std::printf("Qpad / bare hook:       median %.2f, p99 %.2f\n", ratio(2, 1, &Figures::median),
+              ratio(2, 1, &Figures::p99));
+  return 0;
+}
