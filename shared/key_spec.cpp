@@ -1,6 +1,6 @@
 #include "shared/key_spec.h"
 
-#include <charconv>
+#include "shared/decimal_text.h"
 
 namespace qpad {
 namespace {
@@ -20,14 +20,7 @@ std::optional<int> NumberBetween(std::string_view body, std::string_view marker,
   if (at == std::string_view::npos || end == std::string_view::npos) return 0;
   size_t start = at + marker.size();
   if (end < start) return std::nullopt;
-  std::string_view digits = TrimBlanks(body.substr(start, end - start));
-  int value = 0;
-  const char* first = digits.data();
-  const char* last = digits.data() + digits.size();
-  if (!digits.empty() && *first == '+') ++first;
-  auto [ptr, error] = std::from_chars(first, last, value);
-  if (digits.empty() || error != std::errc() || ptr != last) return std::nullopt;
-  return value;
+  return ParseDecimal(TrimBlanks(body.substr(start, end - start)));
 }
 
 bool Contains(std::string_view body, std::string_view word) {

@@ -24,16 +24,25 @@ using PumpMessages = std::function<void()>;
 
 struct LoadMenusResult {
   bool ok = false;
-  // "データ（name.csv）がありません" for a missing file, or the system's I/O
-  // error text; empty when ok.
+  // "データ（name.csv）がありません" for a missing file, or the file's path, a
+  // line break and the system's I/O error text; empty when ok.
   std::string message;
 };
 
 // Reads the files of menus 0 .. table.size()-1 in order and appends their
-// items (the table holds only the names, as LoadSettings left it). Stops at
-// the first missing or unreadable file: the menus before it are loaded.
+// items to the names (every entry is first cut back to its name, as
+// LoadSettings left it). Stops at the first missing or unreadable file: the
+// menus before it are loaded, it and the later ones hold only their names
+// and stay marked as not loaded. Lines that come before a file's first item
+// line become an item of their own, without a display name.
 LoadMenusResult LoadMenus(const DataFolder& data, BlankLines blankLines, MenuTable& table,
                           const PumpMessages& pump = {});
+
+// Writing a menu: its name line, then every element's lines (SplitForSave),
+// each ending in CR LF; empty elements and elements made only of line breaks
+// give no line. The file is built in memory and replaces the old one
+// atomically; a failure gives the file's path, a line break and the system's
+// error text, and leaves the old file as it was.
 
 // Qpad at exit: the file of menu 1. Does nothing without a loaded menu 1.
 Status SaveHistoryMenu(const DataFolder& data, const MenuTable& table);

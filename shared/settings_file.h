@@ -11,18 +11,23 @@
 namespace qpad {
 
 struct LoadSettingsResult {
-  // False when the file does not exist; then nothing was changed.
+  // False when the file does not exist or cannot be read; then nothing was
+  // changed.
   bool found = false;
+  // The system's text when the file exists but could not be read.
+  std::string readError;
   // "'%s' は整数ではありません" when a numeric key did not convert. The load
   // stopped at that key: it and the keys after it keep their previous
-  // values, and MenuNames and the MenuTable were not touched.
+  // values. MenuNames and the MenuTable are reset only once the load has
+  // read MenuItem_Count (only iUnVis comes after them).
   std::string conversionError;
 
   bool complete() const { return found && conversionError.empty(); }
 };
 
 // Reads the file into `settings` and `names` and resets `table` to one entry
-// per menu ("Main", then the named menus) holding only the menu's name.
+// per menu ("Main", then the named menus) holding only the menu's name. A
+// negative MenuItem_Count counts as 0, one above 1000 as 1000.
 LoadSettingsResult LoadSettings(const DataFolder& data, SettingsRecord& settings, MenuNames& names,
                                 MenuTable& table);
 

@@ -45,6 +45,11 @@ class Win32FileSystem final : public FileSystem {
 
   std::string ReplaceAtomically(const std::filesystem::path& path,
                                 std::string_view bytes) override {
+    // A file marked read-only refuses the write. Windows refuses to replace
+    // it, but Wine lets the rename through, so the check is made here.
+    DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+      return win32::ErrorText(ERROR_ACCESS_DENIED);
     std::filesystem::path folder = path.parent_path();
     wchar_t temp[MAX_PATH + 1] = {};
     if (::GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"qpd", 0, temp) == 0)

@@ -1,0 +1,30 @@
+#pragma once
+// Decimal numbers as the data files hold them.
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qpad {
+
+// An optional sign and at least one digit, nothing else, within the 32-bit
+// range; nullopt otherwise.
+inline std::optional<int32_t> ParseDecimal(std::string_view text) {
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (first != last && *first == '+') {
+    ++first;
+    if (first != last && *first == '-') return std::nullopt;
+  }
+  int32_t value = 0;
+  auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+// Decimal without leading zeros.
+inline std::string DecimalText(int32_t value) { return std::to_string(value); }
+
+}  // namespace qpad
