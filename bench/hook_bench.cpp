@@ -29,8 +29,11 @@ namespace {
 
 using namespace qpad::e2e;
 
-constexpr int kWarmUpClicks = 100;
-constexpr int kMeasuredClicks = 2000;
+// The configurations take turns, a share of the clicks each round, so that
+// a change in the load of the machine meets all of them alike.
+constexpr int kRounds = 5;
+constexpr int kWarmUpClicks = 20;     // per configuration and round
+constexpr int kMeasuredClicks = 2000;  // per configuration, over all rounds
 constexpr POINT kClickAt = {512, 384};
 constexpr DWORD kLostClickLimitMs = 5000;
 
@@ -94,15 +97,24 @@ struct Figures {
   int lost = 0;
 };
 
-Figures Measure(ClickTarget& target) {
-  for (int i = 0; i < kWarmUpClicks; ++i) TimeOneClick(target);
+struct Samples {
   std::vector<double> times;
-  Figures figures;
-  for (int i = 0; i < kMeasuredClicks; ++i) {
+  int lost = 0;
+};
+
+void MeasureRound(ClickTarget& target, Samples& samples) {
+  for (int i = 0; i < kWarmUpClicks; ++i) TimeOneClick(target);
+  for (int i = 0; i < kMeasuredClicks / kRounds; ++i) {
     double time = TimeOneClick(target);
-    if (time < 0) ++figures.lost;
-    else times.push_back(time);
+    if (time < 0) ++samples.lost;
+    else samples.times.push_back(time);
   }
+}
+
+Figures Summarize(Samples samples) {
+  Figures figures;
+  figures.lost = samples.lost;
+  std::vector<double>& times = samples.times;
   if (times.empty()) return figures;
   std::sort(times.begin(), times.end());
   figures.median = times[times.size() / 2];
@@ -162,8 +174,8 @@ std::vector<Configuration> Configurations() {
 
 int HostBareHook() {
   HMODULE library = ::LoadLibraryW((BuildTree() / "tests-bin" / "bare_mouse_hook.dll").c_str());
-  auto start = reinterpret_cast<bool (*)()>(::GetProcAddress(library, "StartBareHook"));
-  auto end = reinterpret_cast<void (*)()>(::GetProcAddress(library, "EndBareHook"));
+  auto start = reinterpret_cast<bool (*)()>(reinterpret_cast<void*>(::GetProcAddress(library, "StartBareHook")));
+  auto end = reinterpret_cast<void (*)()>(reinterpret_cast<void*>(::GetProcAddress(library, "EndBareHook")));
   if (!start || !end || !start()) return 1;
   HANDLE ready = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, kBareHookReady);
   HANDLE stop = ::OpenEventW(SYNCHRONIZE, FALSE, kBareHookStop);
@@ -180,20 +192,27 @@ int wmain(int argc, wchar_t** argv) {
 
   ClickTarget target;
   if (!target.Create()) return 1;
-  std::printf("%d clicks per configuration (after %d to warm up), microseconds from SendInput\n"
+  std::printf("%d clicks per configuration in %d rounds, microseconds from SendInput\n"
               "to the release arriving at a window of the bench\n\n",
-              kMeasuredClicks, kWarmUpClicks);
+              kMeasuredClicks, kRounds);
+  const std::vector<Configuration> configurations = Configurations();
+  std::vector<Samples> samples(configurations.size());
+  for (int round = 0; round < kRounds; ++round) {
+    for (size_t c = 0; c < configurations.size(); ++c) {
+      Hold hold = configurations[c].enter();
+      if (!hold) {
+        std::printf("%s could not be set up\n", configurations[c].name);
+        return 1;
+      }
+      MeasureRound(target, samples[c]);
+    }
+  }
   std::printf("%-14s %10s %10s %6s\n", "configuration", "median", "p99", "lost");
   std::vector<std::pair<std::string, Figures>> results;
-  for (const Configuration& configuration : Configurations()) {
-    Hold hold = configuration.enter();
-    if (!hold) {
-      std::printf("%-14s could not be set up\n", configuration.name);
-      return 1;
-    }
-    Figures figures = Measure(target);
-    std::printf("%-14s %10.0f %10.0f %6d\n", configuration.name, figures.median, figures.p99, figures.lost);
-    results.emplace_back(configuration.name, figures);
+  for (size_t c = 0; c < configurations.size(); ++c) {
+    Figures figures = Summarize(samples[c]);
+    std::printf("%-14s %10.0f %10.0f %6d\n", configurations[c].name, figures.median, figures.p99, figures.lost);
+    results.emplace_back(configurations[c].name, figures);
   }
   auto ratio = [&](size_t a, size_t b, double Figures::*field) {
     return results[a].second.*field / results[b].second.*field;

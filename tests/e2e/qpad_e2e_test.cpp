@@ -56,9 +56,8 @@ MessageBoxSeen QpadE2eTest::AnswerMessageBox(const ChildProcess& process) {
 
 void QpadE2eTest::Screenshot(const std::string& label) { SaveScreenshot(TestName() + "-" + label); }
 
-std::optional<std::string> QpadE2eTest::SettingsValue(const std::string& section,
-                                                      const std::string& key) const {
-  return IniValue(folder_->Read("Qpad.ini"), section, key);
+std::string QpadE2eTest::SettingsValue(const std::string& section, const std::string& key) const {
+  return IniValue(folder_->Read("Qpad.ini"), section, key).value_or("(missing)");
 }
 
 std::string QpadE2eTest::TestName() const {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/text_codec.h"
+#include "tests/support/sjis.h"
 #include "tests/e2e/support/child_process.h"
 #include "tests/e2e/support/hook_link_probe.h"
 #include "tests/e2e/support/ini_text.h"
@@ -30,8 +31,7 @@ namespace qpad::e2e {
 // click-ON display, menus "文字列投入" (menu 1) and "文字列投入２" (menu 2).
 inline constexpr char kBasicDataSet[] = "basic";
 
-// Test texts are UTF-8 literals; the data files hold Shift-JIS bytes.
-inline std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8).value(); }
+using testing::Sjis;  // test texts are UTF-8 literals; the data files hold Shift-JIS
 
 struct MessageBoxSeen {
   bool shown = false;
@@ -69,8 +69,9 @@ class QpadE2eTest : public ::testing::Test {
   // <build tree>/e2e-shots/<Suite>.<Test>-<label>.png
   void Screenshot(const std::string& label);
 
-  // The value of a key of the folder's settings file as it is now.
-  std::optional<std::string> SettingsValue(const std::string& section, const std::string& key) const;
+  // The value of a key of the folder's settings file as it is now;
+  // "(missing)" when the file has no such key.
+  std::string SettingsValue(const std::string& section, const std::string& key) const;
 
   PointerDriver pointer;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ class FakeSystem final : public ResidentSystem {
   int openResult = 0;
   // Runs once, at the next pending-messages point.
   std::function<void()> duringPump;
+  std::map<std::filesystem::path, std::string> filesAtEndHook;
 
   bool ClaimSingleInstance() override {
     calls.push_back("ClaimSingleInstance");
@@ -40,7 +42,8 @@ class FakeSystem final : public ResidentSystem {
   void CloseSharedBlock() override { calls.push_back("CloseSharedBlock"); }
   void StartHook() override { calls.push_back("StartHook"); }
   void EndHook() override {
-    calls.push_back("EndHook after " + std::to_string(files_.replaceCount) + " writes");
+    calls.push_back("EndHook");
+    filesAtEndHook = files_.files;
   }
   void ShowMessage(const std::string& text) override { calls.push_back("Message:" + text); }
   void ProcessPendingMessages() override {
@@ -88,11 +91,11 @@ TEST(ResidentLifecycle, StartsAndShutsDownInOrder) {
   r.Put("Qpad.ini", "[SBTIMESET]\r\n");
   r.Put("Hist.csv", "");
   r.lifecycle.ShutDown(/*quiet=*/false);
+  EXPECT_THAT(r.CallsAfter(3), ElementsAre("EndHook", "CloseSharedBlock"));
   // Both files are written before the hook ends.
-  EXPECT_THAT(r.CallsAfter(3), ElementsAre("EndHook after 2 writes", "CloseSharedBlock"));
-  EXPECT_EQ(r.Get("Qpad.ini"),
+  EXPECT_EQ(r.system.filesAtEndHook[kFolder / "Qpad.ini"],
             "[SBTIMESET]\r\nWaitTimeFlg=0\r\nInetBrowserNS=0\r\nHook_ON=1\r\nMenuNo=2\r\niBast16=3\r\n");
-  EXPECT_EQ(r.Get("Hist.csv"), "Hist\r\n[#a#][M:]alpha\r\n");
+  EXPECT_EQ(r.system.filesAtEndHook[kFolder / "Hist.csv"], "Hist\r\n[#a#][M:]alpha\r\n");
 
   r.lifecycle.ShutDown(/*quiet=*/false);
   EXPECT_EQ(r.system.calls.size(), 5u) << "a second shutdown does nothing";
@@ -212,7 +215,7 @@ TEST(ResidentLifecycle, QuietShutdownShowsNoFailure) {
 
   r.lifecycle.ShutDown(/*quiet=*/true);
   loud.lifecycle.ShutDown(/*quiet=*/false);
-  EXPECT_THAT(r.CallsAfter(3), ElementsAre("EndHook after 0 writes", "CloseSharedBlock"));
+  EXPECT_THAT(r.CallsAfter(3), ElementsAre("EndHook", "CloseSharedBlock"));
   EXPECT_EQ(loud.CallsAfter(3).size(), 4u) << "two write failures shown";
 }
 
