@@ -1,9 +1,10 @@
 // What the mouse hook costs the user's pointer. Times 2,000 synthesized
 // clicks (press and release sent together, until the release reaches a
-// window of this program) with no hook, with the bench's bare reference hook
-// in another process, and with Qpad running, and prints median and 99th
-// percentile with their ratios. Run under the Wine bench by
-// scripts/bench-hook.sh.
+// window of this program) with no hook, with the bench's two reference
+// hooks in a process of their own (one that only passes events on, one that
+// also posts each code to its host, which takes them from its queue), and
+// with Qpad running; prints median and 99th percentile with their ratios.
+// Run under the Wine bench by scripts/bench-hook.sh.
 //
 // A configuration is a name and a set-up that holds while the object it
 // returns lives; a new case is one more entry of Configurations().
@@ -38,8 +39,9 @@ constexpr POINT kClickAt = {512, 384};
 constexpr DWORD kLostClickLimitMs = 5000;
 
 constexpr wchar_t kBareHookArgument[] = L"--bare-hook";
-constexpr wchar_t kBareHookReady[] = L"QpadBenchBareHookReady";
-constexpr wchar_t kBareHookStop[] = L"QpadBenchBareHookStop";
+constexpr wchar_t kPostingHookArgument[] = L"--posting-hook";
+constexpr wchar_t kHookHostReady[] = L"QpadBenchHookHostReady";
+constexpr wchar_t kHookHostStop[] = L"QpadBenchHookHostStop";
 
 // A window under the click point that counts the releases it receives.
 class ClickTarget final : public qpad::platform::win32::Window {
@@ -126,11 +128,13 @@ using Hold = std::shared_ptr<void>;
 
 Hold NoHook() { return std::make_shared<int>(0); }
 
-// The bare hook runs in a process of its own, as Qpad's does.
-Hold BareHook() {
-  HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, kBareHookReady);
-  HANDLE stop = ::CreateEventW(nullptr, TRUE, FALSE, kBareHookStop);
-  auto host = std::make_shared<ChildProcess>(BuildTree() / "tests-bin" / "hook_bench.exe", kBareHookArgument);
+// A reference hook runs in a process of its own, as Qpad's does.
+Hold ReferenceHook(const wchar_t* kind) {
+  HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, kHookHostReady);
+  HANDLE stop = ::CreateEventW(nullptr, TRUE, FALSE, kHookHostStop);
+  ::ResetEvent(ready);
+  ::ResetEvent(stop);
+  auto host = std::make_shared<ChildProcess>(BuildTree() / "tests-bin" / "hook_bench.exe", kind);
   bool started = host->Started() && ::WaitForSingleObject(ready, 30000) == WAIT_OBJECT_0;
   ::CloseHandle(ready);
   if (!started) {
@@ -167,20 +171,34 @@ struct Configuration {
 std::vector<Configuration> Configurations() {
   return {
       {"no hook", NoHook},
-      {"bare hook", BareHook},
+      {"bare hook", [] { return ReferenceHook(kBareHookArgument); }},
+      {"posting hook", [] { return ReferenceHook(kPostingHookArgument); }},
       {"Qpad running", QpadRunning},
   };
 }
 
-int HostBareHook() {
+template <typename Function>
+Function* Export(HMODULE library, const char* name) {
+  return reinterpret_cast<Function*>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
+}
+
+// The process of a reference hook: a thread with a queue, as a program has,
+// which the posting hook's codes reach.
+int HostReferenceHook(bool posting) {
   HMODULE library = ::LoadLibraryW((BuildTree() / "tests-bin" / "bare_mouse_hook.dll").c_str());
-  auto start = reinterpret_cast<bool (*)()>(reinterpret_cast<void*>(::GetProcAddress(library, "StartBareHook")));
-  auto end = reinterpret_cast<void (*)()>(reinterpret_cast<void*>(::GetProcAddress(library, "EndBareHook")));
-  if (!start || !end || !start()) return 1;
-  HANDLE ready = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, kBareHookReady);
-  HANDLE stop = ::OpenEventW(SYNCHRONIZE, FALSE, kBareHookStop);
+  auto startBare = Export<bool()>(library, "StartBareHook");
+  auto startPosting = Export<bool(HWND)>(library, "StartPostingHook");
+  auto end = Export<void()>(library, "EndHook");
+  if (!startBare || !startPosting || !end) return 1;
+  HWND receiver = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!(posting ? startPosting(receiver) : startBare())) return 1;
+  HANDLE ready = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, kHookHostReady);
+  HANDLE stop = ::OpenEventW(SYNCHRONIZE, FALSE, kHookHostStop);
   ::SetEvent(ready);
-  ::WaitForSingleObject(stop, INFINITE);
+  while (::MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+  }
   end();
   return 0;
 }
@@ -188,7 +206,8 @@ int HostBareHook() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc > 1 && std::wstring(argv[1]) == kBareHookArgument) return HostBareHook();
+  if (argc > 1 && std::wstring(argv[1]) == kBareHookArgument) return HostReferenceHook(false);
+  if (argc > 1 && std::wstring(argv[1]) == kPostingHookArgument) return HostReferenceHook(true);
 
   ClickTarget target;
   if (!target.Create()) return 1;
@@ -219,7 +238,11 @@ int wmain(int argc, wchar_t** argv) {
   };
   std::printf("\nbare hook / no hook:    median %.2f, p99 %.2f\n", ratio(1, 0, &Figures::median),
               ratio(1, 0, &Figures::p99));
-  std::printf("Qpad / bare hook:       median %.2f, p99 %.2f\n", ratio(2, 1, &Figures::median),
+  std::printf("posting hook / bare:     median %.2f, p99 %.2f\n", ratio(2, 1, &Figures::median),
               ratio(2, 1, &Figures::p99));
+  std::printf("Qpad / bare hook:       median %.2f, p99 %.2f\n", ratio(3, 1, &Figures::median),
+              ratio(3, 1, &Figures::p99));
+  std::printf("Qpad / posting hook:    median %.2f, p99 %.2f\n", ratio(3, 2, &Figures::median),
+              ratio(3, 2, &Figures::p99));
   return 0;
 }

@@ -34,6 +34,19 @@ TEST_F(Startup, MakesItsWindowsAndTheSharedBlock) {
   EXPECT_EQ(FindMessageBox(qpad.Id()), nullptr);
 }
 
+TEST_F(Startup, RunsOnTheShippedDataAndEndsWritingOnlyWhatItOwns) {
+  UseDataSet(kShippedDataSet);
+  const FolderSnapshot before = Folder().Snapshot();
+  ChildProcess& qpad = StartRunningQpad();
+  EXPECT_EQ(FindMessageBox(qpad.Id()), nullptr);
+  CloseQpad(qpad);
+
+  // Only the settings file and menu 1 may change, and the shipped files
+  // already hold what Qpad writes back.
+  const FolderSnapshot after = Folder().Snapshot();
+  EXPECT_TRUE(after == before) << before.DifferencesTo(after);
+}
+
 TEST_F(Startup, SecondCopyIsRefusedAndTheFirstKeepsWorking) {
   ChildProcess& first = StartRunningQpad();
   const HWND firstWindow = MainWindowOf(first);
