@@ -1,9 +1,8 @@
 #include "resident/action_runner.h"
 
-#include <charconv>
-
 #include "platform/text_codec.h"
 #include "resident/recent_texts.h"
+#include "shared/decimal_text.h"
 #include "shared/item_record.h"
 #include "shared/key_spec.h"
 
@@ -38,29 +37,11 @@ void AppendKeyStroke(InputSequence& to, int32_t key) {
               platform::Wait(5)});
 }
 
-// A decimal integer with optional blanks around it and an optional sign.
-std::optional<int32_t> ParseDecimal(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-') return std::nullopt;
-  }
-  int32_t value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 }  // namespace
 
 const std::string_view kClipboardBusyMessage =
     "クリップボードを他のプログラムが使用しているため、文字列を貼り付けられませんでした。\r\n"
     "しばらくしてから、もう一度お試しください。";
-
-std::string NotAnIntegerMessage(std::string_view text) {
-  return "'" + platform::Cp932ToUtf8(text) + "' は整数ではありません";
-}
 
 ActionRunner::ActionRunner(MenuTable& menus, SettingsRecord& settings, ActionHost& host,
                            platform::InputPlayer& player)
@@ -132,7 +113,7 @@ ActionOutcome ActionRunner::SendShortcut(std::string_view body, platform::Window
 }
 
 ActionOutcome ActionRunner::OperateWindow(std::string_view body, platform::WindowHandle window) {
-  std::optional<int32_t> operation = ParseDecimal(body);
+  std::optional<int32_t> operation = ParseTrimmedDecimal(body);
   if (!operation) return {NotAnIntegerMessage(body)};
 
   InputSequence steps = {platform::Front(), platform::Pump()};

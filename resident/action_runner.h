@@ -84,8 +84,6 @@ struct ActionOutcome {
 // Shown when the clipboard stays busy; then no Ctrl+V is typed.
 extern const std::string_view kClipboardBusyMessage;
 
-// "'" + text + "' は整数ではありません": a number that does not convert.
-std::string NotAnIntegerMessage(std::string_view text);
 
 class ActionRunner {
  public:

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_codec.h"
+
 namespace qpad {
 
 // An optional sign and at least one digit, nothing else, within the 32-bit
@@ -22,6 +24,18 @@ inline std::optional<int32_t> ParseDecimal(std::string_view text) {
   auto [end, error] = std::from_chars(first, last, value);
   if (error != std::errc() || end != last) return std::nullopt;
   return value;
+}
+
+// The same, with blanks around the number allowed.
+inline std::optional<int32_t> ParseTrimmedDecimal(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return ParseDecimal(text);
+}
+
+// The conversion error for a Shift-JIS text that is not a decimal integer.
+inline std::string NotAnIntegerMessage(std::string_view cp932Text) {
+  return "'" + platform::Cp932ToUtf8(cp932Text) + "' は整数ではありません";
 }
 
 // Decimal without leading zeros.

@@ -50,10 +50,6 @@ bool FlagValue(const std::string& text) { return !text.empty() && text != "0"; }
 
 std::string FlagText(bool on) { return on ? "1" : "0"; }
 
-std::string NotAnInteger(std::string_view value) {
-  return "'" + platform::Cp932ToUtf8(value) + "' は整数ではありません";
-}
-
 // Reads a number with the default text for an empty value; the conversion
 // error when it is not a decimal integer.
 std::optional<int32_t> ReadNumber(const IniFile& ini, std::string_view section,
@@ -62,7 +58,7 @@ std::optional<int32_t> ReadNumber(const IniFile& ini, std::string_view section,
   std::string text = ini.Read(section, key, "");
   if (text.empty()) text = fallback;
   std::optional<int32_t> value = ParseDecimal(text);
-  if (!value) error = NotAnInteger(text);
+  if (!value) error = NotAnIntegerMessage(text);
   return value;
 }
 
