@@ -47,14 +47,14 @@ constexpr wchar_t kHookHostStop[] = L"QpadBenchHookHostStop";
 class ClickTarget final : public qpad::platform::win32::Window {
  public:
   bool Create() {
-    qpad::platform::win32::WindowSpec spec;
-    spec.className = L"QpadBenchClickTarget";
-    spec.caption = L"hook bench";
-    spec.style = WS_POPUP | WS_VISIBLE;
-    spec.exStyle = WS_EX_TOPMOST;
-    spec.bounds = {kClickAt.x - 100, kClickAt.y - 100, kClickAt.x + 100, kClickAt.y + 100};
-    spec.background = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
-    return CreateWindowFromSpec(spec);
+    qpad::platform::win32::WindowDescription description;
+    description.className = L"QpadBenchClickTarget";
+    description.caption = L"hook bench";
+    description.style = WS_POPUP | WS_VISIBLE;
+    description.exStyle = WS_EX_TOPMOST;
+    description.bounds = {kClickAt.x - 100, kClickAt.y - 100, kClickAt.x + 100, kClickAt.y + 100};
+    description.background = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+    return CreateNativeWindow(description);
   }
   int releases = 0;
 

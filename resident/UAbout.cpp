@@ -3,13 +3,13 @@
 namespace qpad::resident {
 
 bool TAboutBox::Create() {
-  platform::win32::WindowSpec spec;
-  spec.className = L"TAboutBox";
-  spec.caption = L"Quillpad バージョン情報";
-  spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  spec.exStyle = WS_EX_DLGMODALFRAME;
-  spec.background = ::GetSysColorBrush(COLOR_BTNFACE);
-  return CreateWindowFromSpec(spec);
+  platform::win32::WindowDescription description;
+  description.className = L"TAboutBox";
+  description.caption = L"Quillpad バージョン情報";
+  description.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  description.exStyle = WS_EX_DLGMODALFRAME;
+  description.background = ::GetSysColorBrush(COLOR_BTNFACE);
+  return CreateNativeWindow(description);
 }
 
 }  // namespace qpad::resident

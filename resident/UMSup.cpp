@@ -30,14 +30,14 @@ TFrm_MSup::TFrm_MSup(std::filesystem::path dataFolder)
     : lifecycle_(DataFolder{std::move(dataFolder)}, *this) {}
 
 bool TFrm_MSup::Create() {
-  platform::win32::WindowSpec spec;
-  spec.className = L"TFrm_MSup";
-  spec.caption = kApplicationTitle;
-  spec.style = WS_POPUP;
-  spec.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  spec.bounds = kStartBounds;
-  spec.background = ::GetSysColorBrush(COLOR_BTNFACE);
-  if (!CreateWindowFromSpec(spec)) return false;
+  platform::win32::WindowDescription description;
+  description.className = L"TFrm_MSup";
+  description.caption = kApplicationTitle;
+  description.style = WS_POPUP;
+  description.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  description.bounds = kStartBounds;
+  description.background = ::GetSysColorBrush(COLOR_BTNFACE);
+  if (!CreateNativeWindow(description)) return false;
   FormCreate();
   return true;
 }
@@ -47,6 +47,9 @@ void TFrm_MSup::AttachMenuWindow(TFrm_PopMenu& menuWindow) { menuWindow_ = &menu
 void TFrm_MSup::FormCreate() { startResult_ = lifecycle_.StartUp(); }
 
 LRESULT TFrm_MSup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The codes are posted to this window, and every message loop of the
+  // program dispatches them here, the modal loops of message boxes and of
+  // the menu included; so this is the one place that sees them all.
   if (message == hookMessage_ && hookMessage_ != 0) {
     OnHookMessage(wParam);
     return 0;

@@ -7,7 +7,7 @@
 
 namespace qpad::platform::win32 {
 
-struct WindowSpec {
+struct WindowDescription {
   const wchar_t* className = nullptr;
   const wchar_t* caption = L"";
   DWORD style = WS_POPUP;
@@ -29,7 +29,7 @@ class Window {
  protected:
   // Registers the class on first use and creates the window; false when the
   // system refuses.
-  bool CreateWindowFromSpec(const WindowSpec& spec);
+  bool CreateNativeWindow(const WindowDescription& description);
 
   // The object's handler; the default passes everything to the system.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,18 +3,18 @@
 namespace qpad::platform::win32 {
 namespace {
 
-bool RegisterOnce(const WindowSpec& spec, WNDPROC procedure) {
+bool RegisterOnce(const WindowDescription& description, WNDPROC procedure) {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  if (::GetClassInfoExW(instance, spec.className, &existing)) return true;
+  if (::GetClassInfoExW(instance, description.className, &existing)) return true;
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = spec.background;
-  windowClass.lpszClassName = spec.className;
+  windowClass.hbrBackground = description.background;
+  windowClass.lpszClassName = description.className;
   return ::RegisterClassExW(&windowClass) != 0;
 }
 
@@ -24,13 +24,13 @@ Window::~Window() {
   if (handle_) ::DestroyWindow(handle_);
 }
 
-bool Window::CreateWindowFromSpec(const WindowSpec& spec) {
-  if (!RegisterOnce(spec, &Window::Procedure)) return false;
-  const RECT& r = spec.bounds;
+bool Window::CreateNativeWindow(const WindowDescription& description) {
+  if (!RegisterOnce(description, &Window::Procedure)) return false;
+  const RECT& r = description.bounds;
   // The handle is stored by the procedure at WM_NCCREATE, so the object
   // already sees the messages sent during creation.
-  return ::CreateWindowExW(spec.exStyle, spec.className, spec.caption, spec.style, r.left, r.top,
-                           r.right - r.left, r.bottom - r.top, spec.owner, nullptr,
+  return ::CreateWindowExW(description.exStyle, description.className, description.caption, description.style, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, description.owner, nullptr,
                            ::GetModuleHandleW(nullptr), this) != nullptr;
 }
 
