@@ -14,8 +14,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
   win32::RegisterFormClasses(instance);
-  TFrm_Set::RegisterWindowClass(instance);
-  TFrm_SetSub::RegisterWindowClass(instance);
 
   TFrm_SetSub itemEditor;
   TFrm_Set settingsWindow(qpad::DataFolder{qpad::platform::ProgramFolder()}, itemEditor);

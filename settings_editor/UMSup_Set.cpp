@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "platform/text_codec.h"
+#include "hook/hook_protocol.h"
+#include "platform/win32/message_pump.h"
 #include "settings_editor/UMSup_SetSub.h"
 #include "settings_editor/categories.h"
 #include "settings_editor/display_cases.h"
@@ -16,6 +18,7 @@ namespace qpad::editor {
 namespace {
 
 using namespace win32;
+using platform::win32::ProcessPendingMessages;
 
 constexpr int kClientHeight = 474;
 constexpr POINT kScreenPosition{180, 123};
@@ -76,7 +79,7 @@ LabelLook WhiteBoxLook(Align align) {
 std::wstring Wide(const char* utf8) { return platform::Utf8ToWide(utf8); }
 
 void ShowStatus(const Status& status) {
-  if (!status.ok()) ShowMessage(nullptr, platform::Utf8ToWide(status.message), MB_OK | MB_ICONERROR);
+  if (!status.ok()) Tell(status.message);
 }
 
 }  // namespace
@@ -84,29 +87,22 @@ void ShowStatus(const Status& status) {
 TFrm_Set::TFrm_Set(DataFolder data, TFrm_SetSub& itemEditor)
     : data_(std::move(data)), itemEditor_(itemEditor) {}
 
-void TFrm_Set::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
-  windowClass.hbrBackground = SolidBrush(kMoneyGreen);
-  windowClass.lpszClassName = kClassName;
-  ::RegisterClassExW(&windowClass);
-}
-
 bool TFrm_Set::Create() {
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
   RECT frame{0, 0, kWide.windowWidth, kClientHeight};
   ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  ::CreateWindowExW(exStyle, kClassName, L"Quillpad カスタマイズ", style, kScreenPosition.x,
-                    kScreenPosition.y, kNarrow.windowWidth, frame.bottom - frame.top, nullptr,
-                    nullptr, ::GetModuleHandleW(nullptr), this);
-  if (window_ == nullptr) return false;
+  platform::win32::WindowDescription spec;
+  spec.className = kClassName;
+  spec.caption = L"Quillpad カスタマイズ";
+  spec.style = style;
+  spec.exStyle = exStyle;
+  spec.bounds = {kScreenPosition.x, kScreenPosition.y, kScreenPosition.x + kNarrow.windowWidth,
+                 kScreenPosition.y + frame.bottom - frame.top};
+  spec.background = SolidBrush(kMoneyGreen);
+  if (!CreateNativeWindow(spec)) return false;
   if (!FormCreate()) {
-    ::DestroyWindow(window_);
+    ::DestroyWindow(Handle());
     return false;
   }
   return true;
@@ -114,31 +110,11 @@ bool TFrm_Set::Create() {
 
 void TFrm_Set::Show() {
   FormShow();
-  ::ShowWindow(window_, SW_SHOW);
-  ::SetForegroundWindow(window_);
+  ::ShowWindow(Handle(), SW_SHOW);
+  ::SetForegroundWindow(Handle());
 }
 
-LRESULT CALLBACK TFrm_Set::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TFrm_Set* self = nullptr;
-  if (message == WM_NCCREATE) {
-    self = static_cast<TFrm_Set*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<TFrm_Set*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  }
-  if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
-  try {
-    return self->Dispatch(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    ShowMessage(window, platform::Utf8ToWide(error.what()), MB_OK | MB_ICONERROR);
-  } catch (...) {
-    ShowMessage(window, L"予期しないエラーが発生しました。", MB_OK | MB_ICONERROR);
-  }
-  return 0;
-}
-
-LRESULT TFrm_Set::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TFrm_Set::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -156,46 +132,43 @@ LRESULT TFrm_Set::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       FormDestroy();
       ::PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:
-      ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      break;
   }
-  return ::DefWindowProcW(window_, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 bool TFrm_Set::FormCreate() {
   CreateControls();
-  link_.Open();
+  // Linked only when the resident program runs; its absence is no fault.
+  if (residentLink_.OpenExisting()) {
+    hookWindow_ = residentLink_.Window();
+    hookMessage_ = residentLink_.Message();
+  }
 
   LoadSettingsResult settings = LoadSettings(data_, settings_, names_, table_);
   if (!settings.found) {
-    std::wstring problem =
-        settings.readError.empty()
-            ? L"設定ファイル「Qpad.ini」が見つかりません。\n"
-              L"Qpad.exe と同じフォルダーにある Qpad_Set.exe を起動してください。"
-            : L"設定ファイル「Qpad.ini」を読み込めません。\n" + platform::Utf8ToWide(settings.readError);
-    ShowMessage(window_, problem + L"\n何も保存せずに終了します。", MB_OK | MB_ICONERROR);
+    std::string problem = settings.readError.empty()
+                              ? "設定ファイル「Qpad.ini」が見つかりません。\n"
+                                "Qpad.exe と同じフォルダーにある Qpad_Set.exe を起動してください。"
+                              : "設定ファイル「Qpad.ini」を読み込めません。\n" + settings.readError;
+    Tell(problem + "\n何も保存せずに終了します。");
     return false;
   }
   if (!settings.conversionError.empty()) {
-    ShowMessage(window_,
-                platform::Utf8ToWide(settings.conversionError) +
-                    L"\n\n設定ファイル「Qpad.ini」を読み込めないため、何も保存せずに終了します。",
-                MB_OK | MB_ICONERROR);
+    Tell(settings.conversionError +
+         "\n\n設定ファイル「Qpad.ini」を読み込めないため、何も保存せずに終了します。");
     return false;
   }
   loaded_ = true;
-  LoadMenusResult menus = LoadMenus(data_, BlankLines::Drop, table_, PumpPendingMessages);
-  if (!menus.ok) ShowMessage(window_, platform::Utf8ToWide(menus.message), MB_OK | MB_ICONWARNING);
+  LoadMenusResult menus = LoadMenus(data_, BlankLines::Drop, table_, ProcessPendingMessages);
+  if (!menus.ok) Tell(menus.message);
 
-  ::DeleteMenu(::GetSystemMenu(window_, FALSE), SC_CLOSE, MF_BYCOMMAND);
-  ::DrawMenuBar(window_);
+  ::DeleteMenu(::GetSystemMenu(Handle(), FALSE), SC_CLOSE, MF_BYCOMMAND);
+  ::DrawMenuBar(Handle());
   return true;
 }
 
 void TFrm_Set::CreateControls() {
-  HWND w = window_;
+  HWND w = Handle();
   HFONT font = FormFont(kFormFontPx);
 
   // Left half: menu item editing.
@@ -247,7 +220,7 @@ void TFrm_Set::CreateTimingPanel(int index) {
   const TimingBar& bar = TimingBars()[index];
   const bool oneLine = bar.oneLine;
   const int top = oneLine ? 396 : 200 + 48 * (index % 3);
-  HWND panel = CreatePanel(window_, ids::TimingPanel + index, 352, top, 280, oneLine ? 29 : 45,
+  HWND panel = CreatePanel(Handle(), ids::TimingPanel + index, 352, top, 280, oneLine ? 29 : 45,
                            kMoneyGreen, true);
   panels_[index] = panel;
   LabelLook caption = PlainLook(kCaptionFontPx);
@@ -424,8 +397,8 @@ void TFrm_Set::SBtn_Kakutyou2Click() { ApplyWidth(kNarrow); }
 
 void TFrm_Set::ApplyWidth(const WidthMode& mode) {
   RECT frame;
-  ::GetWindowRect(window_, &frame);
-  ::SetWindowPos(window_, nullptr, 0, 0, mode.windowWidth, frame.bottom - frame.top,
+  ::GetWindowRect(Handle(), &frame);
+  ::SetWindowPos(Handle(), nullptr, 0, 0, mode.windowWidth, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::SetWindowPos(Control(ids::SBtn_End), nullptr, mode.endButtonLeft, 436, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
@@ -441,20 +414,20 @@ void TFrm_Set::SBtn_EndClick() {
   for (int i = 0; i < kTimingBarCount; ++i)
     positions[i] = static_cast<int32_t>(::SendMessageW(bars_[i], TBM_GETPOS, 0, 0));
   StorePositions(positions, settings_);
-  ::DestroyWindow(window_);
+  ::DestroyWindow(Handle());
 }
 
 void TFrm_Set::FormDestroy() {
   if (loaded_) {
     ShowStatus(SaveEditorSettings(data_, settings_, names_));
-    ShowStatus(SaveAllMenus(data_, table_, PumpPendingMessages));
-    PumpPendingMessages();
-    if (link_.Linked()) {
-      link_.PostReload();
-      PumpPendingMessages();
+    ShowStatus(SaveAllMenus(data_, table_, ProcessPendingMessages));
+    ProcessPendingMessages();
+    if (residentLink_.IsOpen()) {
+      ::PostMessageW(hookWindow_, hookMessage_, hook::kCodeReload, 0);
+      ProcessPendingMessages();
     }
   }
-  link_.Close();
+  residentLink_.Close();
 }
 
 void TFrm_Set::DrawButton(const DRAWITEMSTRUCT& item) {
@@ -467,6 +440,6 @@ void TFrm_Set::DrawButton(const DRAWITEMSTRUCT& item) {
   DrawFlatButton(item, nullptr, false);
 }
 
-HWND TFrm_Set::Control(int id) const { return ControlById(window_, id); }
+HWND TFrm_Set::Control(int id) const { return ControlById(Handle(), id); }
 
 }  // namespace qpad::editor

@@ -9,10 +9,11 @@
 #include <array>
 #include <string>
 
+#include "platform/win32/hook_shared_block.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/window.h"
 #include "settings_editor/item_list.h"
 #include "settings_editor/timing_bars.h"
-#include "settings_editor/win32/resident_link.h"
 #include "settings_editor/window_width.h"
 #include "shared/data_folder.h"
 #include "shared/menu_table.h"
@@ -22,26 +23,19 @@ namespace qpad::editor {
 
 class TFrm_SetSub;
 
-class TFrm_Set {
+class TFrm_Set : public platform::win32::Window {
  public:
   static constexpr const wchar_t* kClassName = L"TFrm_Set";
 
   TFrm_Set(DataFolder data, TFrm_SetSub& itemEditor);
-  TFrm_Set(const TFrm_Set&) = delete;
-  TFrm_Set& operator=(const TFrm_Set&) = delete;
-
-  static void RegisterWindowClass(HINSTANCE instance);
-
   // Creates the window and loads the data (FormCreate). False when the run
   // cannot go on (no settings file); the window is then gone and nothing
   // has been written.
   bool Create();
   void Show();  // FormShow, then the window appears
-  HWND Handle() const { return window_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   bool FormCreate();
   void FormShow();
@@ -74,9 +68,12 @@ class TFrm_Set {
   MenuNames names_;
   MenuTable table_;
   bool loaded_ = false;  // the files were read, so the end of the run writes them
-  win32::ResidentLink link_;
+  // The resident program's shared block, when it runs: the window and the
+  // message that the reload request goes to.
+  platform::win32::HookSharedBlock residentLink_;
+  HWND hookWindow_ = nullptr;
+  UINT hookMessage_ = 0;
 
-  HWND window_ = nullptr;
   int currentMenu_ = 0;  // 0: no category can be edited
   std::array<HWND, kTimingBarCount> bars_{};
   std::array<HWND, kTimingBarCount> panels_{};

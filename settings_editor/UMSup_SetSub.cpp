@@ -53,48 +53,21 @@ class MemoFirstRow : public MemoRows {
 
 }  // namespace
 
-void TFrm_SetSub::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = SolidBrush(kMoneyGreen);
-  windowClass.lpszClassName = kClassName;
-  ::RegisterClassExW(&windowClass);
-}
-
 bool TFrm_SetSub::Create(HWND owner) {
   owner_ = owner;
-  ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClassName, L"Quillpad カスタマイズ",
-                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, kScreenPosition.x,
-                    kScreenPosition.y, kWindowWidth,
-                    ::GetSystemMetrics(SM_CYCAPTION) + kHeightBelowCaption, owner, nullptr,
-                    ::GetModuleHandleW(nullptr), this);
-  return window_ != nullptr;
+  platform::win32::WindowDescription spec;
+  spec.className = kClassName;
+  spec.caption = L"Quillpad カスタマイズ";
+  spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  spec.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  spec.bounds = {kScreenPosition.x, kScreenPosition.y, kScreenPosition.x + kWindowWidth,
+                 kScreenPosition.y + ::GetSystemMetrics(SM_CYCAPTION) + kHeightBelowCaption};
+  spec.owner = owner;
+  spec.background = SolidBrush(kMoneyGreen);
+  return CreateNativeWindow(spec);
 }
 
-LRESULT CALLBACK TFrm_SetSub::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TFrm_SetSub* self = nullptr;
-  if (message == WM_NCCREATE) {
-    self = static_cast<TFrm_SetSub*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<TFrm_SetSub*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  }
-  if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
-  try {
-    return self->Dispatch(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    ShowMessage(window, Wide(error.what()), MB_OK | MB_ICONERROR);
-  } catch (...) {
-    ShowMessage(window, L"予期しないエラーが発生しました。", MB_OK | MB_ICONERROR);
-  }
-  return 0;
-}
-
-LRESULT TFrm_SetSub::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TFrm_SetSub::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       CreateControls();
@@ -109,12 +82,10 @@ LRESULT TFrm_SetSub::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       SBtn_CanselClick();  // the close box acts as "キャンセル"
       return 0;
     case WM_NCDESTROY:
-      ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-      window_ = nullptr;
       open_ = false;
       break;
   }
-  return ::DefWindowProcW(window_, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 LRESULT CALLBACK TFrm_SetSub::KeyBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
@@ -139,7 +110,7 @@ LRESULT CALLBACK TFrm_SetSub::KeyBoxProc(HWND box, UINT message, WPARAM wParam, 
 }
 
 void TFrm_SetSub::CreateControls() {
-  HWND w = window_;
+  HWND w = Handle();
   HFONT font = FormFont(kFontPx);
   for (int kind = 0; kind < 5; ++kind) pages_[kind] = CreatePage(static_cast<ItemKind>(kind));
 
@@ -157,7 +128,7 @@ void TFrm_SetSub::CreateControls() {
 HWND TFrm_SetSub::CreatePage(ItemKind kind) {
   HFONT font = FormFont(kFontPx);
   const int index = static_cast<int>(kind);
-  HWND page = CreatePanel(window_, ids::Panel_Moji + index, kPageLeft, kPageTop, kPageWidth,
+  HWND page = CreatePanel(Handle(), ids::Panel_Moji + index, kPageLeft, kPageTop, kPageWidth,
                           kPageHeight, kMoneyGreen, true);
   ::ShowWindow(page, SW_HIDE);
   LabelLook title;
@@ -232,13 +203,13 @@ HWND TFrm_SetSub::CreatePage(ItemKind kind) {
 }
 
 std::string TFrm_SetSub::ShowModal(const ItemHandOver& handOver) {
-  if (window_ == nullptr || open_) return {};
+  if (Handle() == nullptr || open_) return {};
   handOver_ = handOver;
   FormShow();
   open_ = true;
   ::EnableWindow(owner_, FALSE);
-  ::ShowWindow(window_, SW_SHOW);
-  ::SetForegroundWindow(window_);
+  ::ShowWindow(Handle(), SW_SHOW);
+  ::SetForegroundWindow(Handle());
   MSG message;
   while (open_) {
     BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
@@ -246,14 +217,14 @@ std::string TFrm_SetSub::ShowModal(const ItemHandOver& handOver) {
       ::PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 0);
       break;
     }
-    if (!::IsDialogMessageW(window_, &message)) {
+    if (!::IsDialogMessageW(Handle(), &message)) {
       ::TranslateMessage(&message);
       ::DispatchMessageW(&message);
     }
   }
   open_ = false;
   ::EnableWindow(owner_, TRUE);
-  if (window_) ::ShowWindow(window_, SW_HIDE);
+  if (Handle()) ::ShowWindow(Handle(), SW_HIDE);
   ::SetForegroundWindow(owner_);
   return std::move(result_);
 }
@@ -263,7 +234,7 @@ void TFrm_SetSub::FormShow() {
     ::ShowWindow(page, SW_HIDE);
     ::SetWindowPos(page, nullptr, kPageLeft, kPageTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   }
-  ::SetWindowPos(window_, nullptr, 0, 0, kWindowWidth,
+  ::SetWindowPos(Handle(), nullptr, 0, 0, kWindowWidth,
                  ::GetSystemMetrics(SM_CYCAPTION) + kHeightBelowCaption, SWP_NOMOVE | SWP_NOZORDER);
   ::SetWindowPos(Control(ids::NamePanel), HWND_TOP, 12, 28, 0, 0, SWP_NOSIZE);
 
@@ -317,7 +288,8 @@ void TFrm_SetSub::SBtn_SetClick() {
   RegisterResult result = Register(form_, MemoFirstRow(Control(ids::Memo)));
   if (form_.name != nameBefore) ::SetWindowTextW(Control(ids::Edit_Name), Wide(form_.name).c_str());
   if (!result.ok()) {
-    ShowMessage(window_, Wide(result.refusal), MB_OK | MB_ICONWARNING);
+    Tell(result.refusal);
+    ::SetForegroundWindow(Handle());  // back to the dialog, whatever the box left active
     return;
   }
   Close(std::move(result.record));
@@ -369,7 +341,7 @@ void TFrm_SetSub::SBtn_CmnDlgClick() {
   static const wchar_t kFilter[] = L"実行ファイル\0*.exe\0全てのファイル\0*.*\0";
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = window_;
+  dialog.hwndOwner = Handle();
   dialog.lpstrFilter = kFilter;
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file.data();
@@ -378,6 +350,7 @@ void TFrm_SetSub::SBtn_CmnDlgClick() {
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                  OFN_EXPLORER;
   std::wstring chosen = ::GetOpenFileNameW(&dialog) ? std::wstring(file.data()) : std::wstring();
+  ::SetForegroundWindow(Handle());
   ::SetWindowTextW(Control(ids::Edit_AppName), chosen.c_str());
 }
 
@@ -386,7 +359,8 @@ void TFrm_SetSub::SBtn_UrlGetClick() {
   CaptureResult capture = CaptureBrowserPage();
   ::SetCursor(previous);
   if (!capture.page) {
-    ShowMessage(window_, Wide(CaptureFailureMessage(capture.failure)), MB_OK | MB_ICONWARNING);
+    Tell(CaptureFailureMessage(capture.failure));
+    ::SetForegroundWindow(Handle());
     return;
   }
   ::SetWindowTextW(Control(ids::Edit_Url), platform::Cp932ToWide(capture.page->url).c_str());
@@ -419,6 +393,6 @@ void TFrm_SetSub::DrawButton(const DRAWITEMSTRUCT& item) {
   DrawFlatButton(item, nullptr, false);
 }
 
-HWND TFrm_SetSub::Control(int id) const { return ControlById(window_, id); }
+HWND TFrm_SetSub::Control(int id) const { return ControlById(Handle(), id); }
 
 }  // namespace qpad::editor

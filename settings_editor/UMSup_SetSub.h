@@ -8,19 +8,14 @@
 #include <array>
 #include <string>
 
+#include "platform/win32/window.h"
 #include "settings_editor/item_form.h"
 
 namespace qpad::editor {
 
-class TFrm_SetSub {
+class TFrm_SetSub : public platform::win32::Window {
  public:
   static constexpr const wchar_t* kClassName = L"TFrm_SetSub";
-
-  TFrm_SetSub() = default;
-  TFrm_SetSub(const TFrm_SetSub&) = delete;
-  TFrm_SetSub& operator=(const TFrm_SetSub&) = delete;
-
-  static void RegisterWindowClass(HINSTANCE instance);
 
   // Created once, hidden, owned by the settings window.
   bool Create(HWND owner);
@@ -29,10 +24,9 @@ class TFrm_SetSub {
   std::string ShowModal(const ItemHandOver& handOver);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK KeyBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR id, DWORD_PTR self);
-  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
   HWND CreatePage(ItemKind kind);
 
@@ -54,7 +48,6 @@ class TFrm_SetSub {
   void DrawButton(const DRAWITEMSTRUCT& item);
   HWND Control(int id) const;
 
-  HWND window_ = nullptr;
   HWND owner_ = nullptr;
   std::array<HWND, 5> pages_{};
   ItemHandOver handOver_;

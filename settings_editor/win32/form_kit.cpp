@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "platform/win32/find_control.h"
+#include "platform/win32/message_box.h"
 
 namespace qpad::editor::win32 {
 namespace {
@@ -254,20 +255,6 @@ std::wstring WindowTextOf(HWND window) {
   return text;
 }
 
-void PumpPendingMessages() {
-  MSG message;
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
-}
-
-int ShowMessage(HWND owner, const std::wstring& text, UINT flags) {
-  return ::MessageBoxW(owner, text.c_str(), kApplicationTitle, flags);
-}
+void Tell(const std::string& utf8) { platform::win32::ShowMessage(kApplicationTitle, utf8); }
 
 }  // namespace qpad::editor::win32

@@ -70,9 +70,7 @@ HWND ControlById(HWND form, int id);  // searches panels too
 
 std::wstring WindowTextOf(HWND window);
 
-// Handles every message waiting in the thread's queue.
-void PumpPendingMessages();
-
-int ShowMessage(HWND owner, const std::wstring& text, UINT flags = MB_OK | MB_ICONINFORMATION);
+// The program's message box: its title, the text and an OK button.
+void Tell(const std::string& utf8);
 
 }  // namespace qpad::editor::win32
