@@ -148,7 +148,8 @@ bool TFrm_Set::FormCreate() {
   if (!settings.found) {
     std::string problem = settings.readError.empty()
                               ? "設定ファイル「Qpad.ini」が見つかりません。\n"
-                                "Qpad.exe と同じフォルダーにある Qpad_Set.exe を起動してください。"
+                                "Qpad.exe と同じフォルダーにある\n"
+                                "Qpad_Set.exe を起動してください。"
                               : "設定ファイル「Qpad.ini」を読み込めません。\n" + settings.readError;
     Tell(problem + "\n何も保存せずに終了します。");
     return false;
