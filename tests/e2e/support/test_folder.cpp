@@ -13,10 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The programs and what ships with them (the settings editor's pictures);
+// the data files come from the data set.
 bool IsProgram(const fs::path& file) {
   std::wstring extension = file.extension().wstring();
   for (wchar_t& c : extension) c = static_cast<wchar_t>(towlower(c));
-  return extension == L".exe" || extension == L".dll";
+  return extension == L".exe" || extension == L".dll" || extension == L".bmp";
 }
 
 void CopyFiles(const fs::path& from, const fs::path& to, bool programs) {
